@@ -1,0 +1,132 @@
+#pragma once
+// RuntimeString: the runtime's one text value. Three fields (buffer, capacity,
+// length); the empty value points at one shared read-only byte and allocates
+// nothing. Copies are deep; capacity grows in steps of 16 bytes and never shrinks.
+
+#include <cstdint>
+
+namespace vdr {
+
+class RuntimeString {
+ public:
+  RuntimeString() noexcept;
+  RuntimeString(const RuntimeString& other);
+  RuntimeString(RuntimeString&& other) noexcept;
+  RuntimeString(const char* text);  // NOLINT: plain text converts implicitly
+  RuntimeString(const char* data, uint32_t count);
+  explicit RuntimeString(int32_t value);
+  explicit RuntimeString(float value);
+  explicit RuntimeString(double value);
+  ~RuntimeString();
+
+  RuntimeString& operator=(const RuntimeString& other);
+  RuntimeString& operator=(RuntimeString&& other) noexcept;
+  RuntimeString& operator=(const char* text);
+
+  RuntimeString& operator+=(const RuntimeString& other);
+  RuntimeString& operator+=(const char* text);
+  RuntimeString& operator+=(char byte);
+  RuntimeString& operator+=(int32_t value);
+  RuntimeString& operator+=(float value);
+  RuntimeString& operator+=(double value);
+  // Appends count bytes (which may include NUL bytes).
+  void Append(const char* data, uint32_t count);
+
+  const char* c_str() const { return buffer_; }
+  const char* data() const { return buffer_; }
+  uint32_t length() const { return length_; }
+  uint32_t capacity() const { return capacity_; }
+  bool empty() const { return length_ == 0; }
+  char operator[](uint32_t index) const { return buffer_[index]; }
+  // True while the value holds the shared empty text.
+  bool IsSharedEmpty() const;
+
+  // Makes room for n bytes plus the terminator; keep copies the content over.
+  void Reserve(uint32_t n, bool keep);
+  // Reserve(n) keeping the content and hands out the buffer for a platform
+  // call to fill; call RecountLength afterwards.
+  char* WritableBuffer(uint32_t n);
+  // length := bytes before the first NUL, at most capacity - 1.
+  void RecountLength();
+  // Cuts the value to n bytes when 0 <= n < capacity.
+  void Truncate(int64_t n);
+  // Number of bytes before the first NUL of the buffer.
+  uint32_t TextLength() const;
+  // Substring by the text commands' rule: negative count means to the end;
+  // out-of-range start gives the empty value.
+  RuntimeString Substring(int64_t start, int64_t count) const;
+
+  double ToDouble() const;
+  int32_t ToInteger() const;
+
+  void swap(RuntimeString& other) noexcept;
+
+ private:
+  void AppendBytes(const char* data, uint32_t count);
+  void Release() noexcept;
+
+  char* buffer_;
+  uint32_t capacity_;
+  uint32_t length_;
+};
+
+// Concatenation: a new value, the left operand converted, the right appended.
+RuntimeString operator+(const RuntimeString& a, const RuntimeString& b);
+RuntimeString operator+(const RuntimeString& a, const char* b);
+RuntimeString operator+(const RuntimeString& a, int32_t b);
+RuntimeString operator+(const RuntimeString& a, float b);
+RuntimeString operator+(const RuntimeString& a, double b);
+RuntimeString operator+(const char* a, const RuntimeString& b);
+RuntimeString operator+(int32_t a, const RuntimeString& b);
+RuntimeString operator+(float a, const RuntimeString& b);
+RuntimeString operator+(double a, const RuntimeString& b);
+// The pairs C++ cannot overload as operators (plain text with plain text or a number).
+RuntimeString Concat(const char* a, const char* b);
+RuntimeString Concat(const char* a, int32_t b);
+RuntimeString Concat(const char* a, float b);
+RuntimeString Concat(const char* a, double b);
+RuntimeString Concat(int32_t a, const char* b);
+RuntimeString Concat(float a, const char* b);
+RuntimeString Concat(double a, const char* b);
+
+// Byte comparison of NUL-terminated texts, unsigned; the three-way form
+// returns the signed difference of the first differing bytes.
+int Compare(const char* a, const char* b);
+inline int Compare(const RuntimeString& a, const RuntimeString& b) { return Compare(a.c_str(), b.c_str()); }
+inline int Compare(const RuntimeString& a, const char* b) { return Compare(a.c_str(), b); }
+inline int Compare(const char* a, const RuntimeString& b) { return Compare(a, b.c_str()); }
+
+#define VDR_TEXT_RELATION(op)                                                                  \
+  inline bool operator op(const RuntimeString& a, const RuntimeString& b) { return Compare(a, b) op 0; } \
+  inline bool operator op(const RuntimeString& a, const char* b) { return Compare(a, b) op 0; }          \
+  inline bool operator op(const char* a, const RuntimeString& b) { return Compare(a, b) op 0; }
+VDR_TEXT_RELATION(==)
+VDR_TEXT_RELATION(!=)
+VDR_TEXT_RELATION(<)
+VDR_TEXT_RELATION(>)
+VDR_TEXT_RELATION(<=)
+VDR_TEXT_RELATION(>=)
+#undef VDR_TEXT_RELATION
+
+// Mixed comparisons: the text is read as a number (text to double for float
+// and double operands, text to integer for integer operands).
+int CompareNumeric(const RuntimeString& text, double number);
+int CompareNumeric(const RuntimeString& text, int32_t number);
+
+#define VDR_NUMBER_RELATION(op, T, conv)                                                                       \
+  inline bool operator op(const RuntimeString& a, T b) { return CompareNumeric(a, conv(b)) op 0; }             \
+  inline bool operator op(T a, const RuntimeString& b) { return 0 op CompareNumeric(b, conv(a)); }
+#define VDR_NUMBER_RELATIONS(T, conv) \
+  VDR_NUMBER_RELATION(==, T, conv)    \
+  VDR_NUMBER_RELATION(!=, T, conv)    \
+  VDR_NUMBER_RELATION(<, T, conv)     \
+  VDR_NUMBER_RELATION(>, T, conv)     \
+  VDR_NUMBER_RELATION(<=, T, conv)    \
+  VDR_NUMBER_RELATION(>=, T, conv)
+VDR_NUMBER_RELATIONS(int32_t, static_cast<int32_t>)
+VDR_NUMBER_RELATIONS(float, static_cast<double>)
+VDR_NUMBER_RELATIONS(double, static_cast<double>)
+#undef VDR_NUMBER_RELATIONS
+#undef VDR_NUMBER_RELATION
+
+}  // namespace vdr
