@@ -29,7 +29,8 @@ SavedImageFormat SaveFormatForName(std::string_view fileName) {
 }
 
 bool SaveImage(std::string_view fileName, const PixelImage& image) {
-  if (fileName.empty() || IsMemoryFileName(fileName)) return false;
+  const std::string path = NativePath(std::string(fileName).c_str());
+  if (path.empty() || IsMemoryFileName(path)) return false;
   std::vector<uint8_t> file;
   bool encoded = false;
   switch (SaveFormatForName(fileName)) {
@@ -37,7 +38,7 @@ bool SaveImage(std::string_view fileName, const PixelImage& image) {
     case SavedImageFormat::kJpeg: encoded = EncodeJpeg(image, file); break;
     case SavedImageFormat::kBmp: encoded = EncodeBmp(image, file); break;
   }
-  return encoded && ReplaceFileContents(NativePath(std::string(fileName).c_str()), file);
+  return encoded && ReplaceFileContents(path, file);
 }
 
 }  // namespace vdr
