@@ -36,6 +36,10 @@ bool StartDecoding(jpeg_decompress_struct* info, JpegErrorJump* errors, ByteSpan
   info->mem->max_memory_to_use = kMaxJpegWorkingMemory;
   jpeg_mem_src(info, file.data(), static_cast<unsigned long>(file.size()));
   if (jpeg_read_header(info, TRUE) != JPEG_HEADER_OK) return false;
+  // Arithmetic coding lets a few bytes stand for a huge picture (and the
+  // runtime's JPEG support has never included it), so only Huffman-coded
+  // files are decoded.
+  if (info->arith_code) return false;
   if (info->image_width > kMaxImageSide || info->image_height > kMaxImageSide) return false;
   info->out_color_space = JCS_RGB;  // grey files are widened by libjpeg
   jpeg_start_decompress(info);

@@ -115,7 +115,7 @@ Bytes MakePng(const PngFixture& f) {
   return out;
 }
 
-Bytes MakeGreyJpeg(int32_t width, int32_t height, uint8_t grey) {
+Bytes MakeGreyJpeg(int32_t width, int32_t height, uint8_t grey, bool arithmeticCoding) {
   jpeg_compress_struct info;
   jpeg_error_mgr errors;
   info.err = jpeg_std_error(&errors);
@@ -128,6 +128,7 @@ Bytes MakeGreyJpeg(int32_t width, int32_t height, uint8_t grey) {
   info.input_components = 1;
   info.in_color_space = JCS_GRAYSCALE;
   jpeg_set_defaults(&info);
+  info.arith_code = arithmeticCoding;
   jpeg_start_compress(&info, TRUE);
   Bytes row(width, grey);
   for (int32_t y = 0; y < height; ++y) {

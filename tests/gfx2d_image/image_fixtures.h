@@ -38,8 +38,8 @@ struct PngFixture {
 };
 Bytes MakePng(const PngFixture& fixture);
 
-// A greyscale JPEG (RGB JPEGs come from EncodeJpeg).
-Bytes MakeGreyJpeg(int32_t width, int32_t height, uint8_t grey);
+// A greyscale JPEG (RGB JPEGs come from EncodeJpeg), Huffman or arithmetic coded.
+Bytes MakeGreyJpeg(int32_t width, int32_t height, uint8_t grey, bool arithmeticCoding = false);
 
 // An image whose pixels come from a function of (x, y) giving RGBA as
 // red + green * 256 + blue * 65536 + alpha * 16777216.

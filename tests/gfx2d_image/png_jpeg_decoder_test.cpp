@@ -132,6 +132,14 @@ TEST(JpegDecoder, DecodesColourAndGreyFromMemory) {
   EXPECT_EQ(pixel[3], 255);
 }
 
+TEST(JpegDecoder, RefusesArithmeticCoding) {
+  // Arithmetic coding makes tiny files of huge pictures possible: 200 bytes
+  // can claim 11815 x 8228 pixels of nothing.
+  PixelImage image;
+  EXPECT_FALSE(DecodeJpeg(testing::MakeGreyJpeg(9, 5, 77, true), image));
+  EXPECT_EQ(image.width, 0);
+}
+
 TEST(ImageLoading, KeyColourIsTransparentInBmpButOpaqueInJpeg) {
   const PixelImage keyColoured = testing::MakeImage(16, 16, [](int32_t, int32_t) { return 0x8000FFu | kOpaque; });
   Bytes bmp, jpeg;
