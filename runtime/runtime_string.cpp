@@ -1,11 +1,11 @@
 #include "runtime/runtime_string.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <utility>
 
 #include "runtime/error_status.h"
 #include "runtime/number_text.h"
+#include "runtime/string_buffers.h"
 
 namespace vdr {
 namespace {
@@ -60,7 +60,7 @@ RuntimeString::RuntimeString(double value) : RuntimeString() {
 RuntimeString::~RuntimeString() { Release(); }
 
 void RuntimeString::Release() noexcept {
-  if (buffer_ != nullptr && buffer_ != kSharedEmpty) std::free(buffer_);
+  if (buffer_ != nullptr && buffer_ != kSharedEmpty) string_buffers::Release(buffer_, capacity_);
 }
 
 void RuntimeString::swap(RuntimeString& other) noexcept {
@@ -110,12 +110,10 @@ void RuntimeString::Reserve(uint32_t n, bool keep) {
   const uint32_t newCapacity = ((n + 1) & ~uint32_t{15}) + 16;
   char* fresh;
   if (keep && length_ != 0) {
-    // realloc often grows in place, which keeps 16-byte growth cheap.
-    fresh = static_cast<char*>(std::realloc(buffer_, newCapacity));
+    fresh = string_buffers::Grow(buffer_, capacity_, length_ + 1, newCapacity);
     if (fresh == nullptr) FatalError(kErrorOutOfMemory);
-    fresh[length_] = 0;
   } else {
-    fresh = static_cast<char*>(std::malloc(newCapacity));
+    fresh = string_buffers::Allocate(newCapacity);
     if (fresh == nullptr) FatalError(kErrorOutOfMemory);
     fresh[0] = 0;
     Release();
@@ -163,40 +161,19 @@ RuntimeString RuntimeString::Substring(int64_t start, int64_t count) const {
 double RuntimeString::ToDouble() const { return TextToDouble(buffer_); }
 int32_t RuntimeString::ToInteger() const { return TextToInteger(buffer_); }
 
-void RuntimeString::AppendBytes(const char* data, uint32_t count) {
-  if (count == 0) return;
+void RuntimeString::AppendGrowing(const char* data, size_t count) {
   const uint64_t total = uint64_t{length_} + count;
   if (total > kMaxLength) FatalError(kErrorOutOfMemory);
-  if (total >= capacity_ && data >= buffer_ && data < buffer_ + capacity_) {
-    // Appending a part of ourselves that the growth would move: copy first.
-    RuntimeString copy(data, count);
-    AppendBytes(copy.buffer_, count);
+  if (data >= buffer_ && data < buffer_ + capacity_) {
+    // Appending a part of ourselves: the growth moves the buffer, so copy first.
+    const RuntimeString copy(data, static_cast<uint32_t>(count));
+    AppendGrowing(copy.buffer_, count);
     return;
   }
   Reserve(static_cast<uint32_t>(total), true);
   std::memcpy(buffer_ + length_, data, count);
   length_ = static_cast<uint32_t>(total);
   buffer_[length_] = 0;
-}
-
-void RuntimeString::Append(const char* data, uint32_t count) { AppendBytes(data, count); }
-
-RuntimeString& RuntimeString::operator+=(const RuntimeString& other) {
-  AppendBytes(other.buffer_, other.length_);
-  return *this;
-}
-
-RuntimeString& RuntimeString::operator+=(const char* text) {
-  AppendBytes(text, MeasureText(text));
-  return *this;
-}
-
-RuntimeString& RuntimeString::operator+=(char byte) {
-  if (length_ >= kMaxLength) FatalError(kErrorOutOfMemory);
-  Reserve(length_ + 1, true);
-  buffer_[length_++] = byte;
-  buffer_[length_] = 0;
-  return *this;
 }
 
 RuntimeString& RuntimeString::operator+=(int32_t value) { return *this += RuntimeString(value); }

@@ -3,7 +3,9 @@
 // length); the empty value points at one shared read-only byte and allocates
 // nothing. Copies are deep; capacity grows in steps of 16 bytes and never shrinks.
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace vdr {
@@ -26,14 +28,37 @@ class RuntimeString {
   RuntimeString& operator=(RuntimeString&& other) noexcept;
   RuntimeString& operator=(const char* text);
 
-  RuntimeString& operator+=(const RuntimeString& other);
-  RuntimeString& operator+=(const char* text);
-  RuntimeString& operator+=(char byte);
+  // Appending stays inline while the buffer has room; growing is out of line.
+  RuntimeString& operator+=(const RuntimeString& other) {
+    Append(other.buffer_, other.length_);
+    return *this;
+  }
+  RuntimeString& operator+=(const char* text) {
+    if (text != nullptr) Append(text, std::strlen(text));
+    return *this;
+  }
+  RuntimeString& operator+=(char byte) {
+    if (length_ + 1 < capacity_) {
+      buffer_[length_++] = byte;
+      buffer_[length_] = 0;
+    } else {
+      AppendGrowing(&byte, 1);
+    }
+    return *this;
+  }
   RuntimeString& operator+=(int32_t value);
   RuntimeString& operator+=(float value);
   RuntimeString& operator+=(double value);
   // Appends count bytes (which may include NUL bytes).
-  void Append(const char* data, uint32_t count);
+  void Append(const char* data, size_t count) {
+    if (count < capacity_ - length_) {
+      std::memcpy(buffer_ + length_, data, count);
+      length_ += static_cast<uint32_t>(count);
+      buffer_[length_] = 0;
+    } else if (count != 0) {
+      AppendGrowing(data, count);
+    }
+  }
 
   const char* c_str() const { return buffer_; }
   const char* data() const { return buffer_; }
@@ -70,7 +95,7 @@ class RuntimeString {
   void swap(RuntimeString& other) noexcept;
 
  private:
-  void AppendBytes(const char* data, uint32_t count);
+  void AppendGrowing(const char* data, size_t count);
   void CopyFrom(const RuntimeString& other);
   void Release() noexcept;
 
