@@ -51,11 +51,12 @@ class RuntimeString {
   RuntimeString& operator+=(double value);
   // Appends count bytes (which may include NUL bytes).
   void Append(const char* data, size_t count) {
+    if (count == 0) return;
     if (count < capacity_ - length_) {
       std::memcpy(buffer_ + length_, data, count);
       length_ += static_cast<uint32_t>(count);
       buffer_[length_] = 0;
-    } else if (count != 0) {
+    } else {
       AppendGrowing(data, count);
     }
   }
