@@ -1,0 +1,164 @@
+// Start-up and shutdown of the runtime, in their fixed orders.
+
+#include <SDL2/SDL.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "app/clock.h"
+#include "app/end.h"
+#include "app/engine_state.h"
+#include "app/frame_cycle.h"
+#include "app/runtime_log.h"
+#include "files/platform_paths.h"
+#include "gfx2d/render_context.h"
+#include "input/input_context.h"
+
+namespace vdr {
+namespace {
+
+// The folder that holds the executable becomes the current directory.
+void EnterExecutableFolder() {
+  const std::string path = ExecutablePath();
+  const size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return;
+  const std::string folder = slash == 0 ? std::string("/") : path.substr(0, slash);
+  if (chdir(folder.c_str()) != 0) return;
+}
+
+void InitVideo() {
+  // The X11 window class of every runtime window.
+  setenv("SDL_VIDEO_X11_WMCLASS", "Vendril", 1);
+  SDL_SetHint(SDL_HINT_APP_NAME, "Vendril");
+  // The runtime paces frames itself and handles focus loss by pausing.
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);
+}
+
+}  // namespace
+
+EngineState::EngineState() = default;
+EngineState::~EngineState() = default;
+
+EngineState& Engine() {
+  static EngineState engine;
+  return engine;
+}
+
+void AutoPause(double flag) { Engine().autoPause = flag != 0 ? 1 : 0; }
+
+RuntimeString CommandLine() { return Engine().commandLine; }
+
+void EngineInit(int32_t showMode, const RuntimeString& title) {
+  EngineState& engine = Engine();
+  ProjectSettings& settings = Settings();
+  engine.showMode = showMode;
+  SetEndHandler(&End);
+
+  DeleteRuntimeLog();                  // 3
+  engine.autoPause = 1;                // 4
+  InitVideo();
+  InitClock();                         // 5
+  WriteLogLine("Init GFX");            // 6
+
+  engine.renderContext = std::make_unique<OpenGLLumet>();  // 7
+  SetActiveRenderContext(engine.renderContext.get());
+  if (!engine.renderContext->CreateContext(settings.screenWidth, settings.screenHeight, 0,
+                                           settings.framesPerSecond, settings.windowOption)) {
+    return;
+  }
+  engine.window = engine.renderContext->window;  // 8
+  SDL_SetWindowTitle(engine.window, title.c_str());
+  engine.windowTitle = title;
+
+  // 9: the random generator is seeded here once the math commands exist.
+  // 10, 11: the network-game state and the 3D scene are created here once
+  // those subsystems exist.
+  engine.input = std::make_unique<InputContext>();  // 12
+  SetActiveInput(engine.input.get());
+  // 13, 14: the sound device and its slots.
+
+  if (settings.fullScreen != 0) {  // 15
+    engine.renderContext->GoFullScreen();
+  } else {
+    engine.renderContext->GoWindowed();
+  }
+  // 16, 17: input devices and the sound device are opened for the window.
+
+  engine.renderContext->currentFont = 0;  // 18
+  EnterExecutableFolder();                // 19-21 (the file resolvers are created here)
+  const double now = Clock();             // 22
+  engine.currentFrameTime = engine.previousFrameTime = engine.startTime = now;
+
+  engine.renderContext->ClearFrame(0);    // 23
+  PresentAndPace(nullptr);
+  engine.renderContext->SetViewport(0, 0, 0, 0);
+  // 24: the default font is loaded here.
+  engine.renderContext->currentFont = 0;  // 25
+  engine.paused = 0;
+  SDL_SetCursor(SDL_GetDefaultCursor());  // 26
+  const double later = Clock();           // 27
+  engine.currentFrameTime = engine.previousFrameTime = engine.startTime = later;
+  if (showMode == 0) engine.renderContext->HideWindow();  // 28
+  // 29: the mouse mode is applied here.
+  WriteLogLine("Init Finalized");  // 30
+  ResetErrorStatus();              // 31
+}
+
+void EngineShutdown() {
+  EngineState& engine = Engine();
+  if (engine.quitStarted == 0) {  // 1
+    engine.quitStarted = 1;
+    CallByName("VDR_ON_QUIT");
+  }
+  if (engine.renderContext == nullptr) return;  // 2
+  WriteLogLine("Shut down VDR");                // 3
+  // 4: the music stops here.
+  EnterExecutableFolder();  // 5
+  // 6: every file channel is closed here.
+  // 7: the network is shut down here.
+  SetActiveInput(nullptr);  // 8
+  engine.input.reset();
+  // 9, 10: the sound slots and the sound device are released here.
+  SetActiveRenderContext(nullptr);  // 11
+  SDL_Window* window = engine.renderContext->window;
+  engine.renderContext->Close();
+  engine.renderContext.reset();
+  // 12: the 3D scene is destroyed here.
+  // 13: the disk and memory contexts are released here.
+  if (window != nullptr) SDL_DestroyWindow(window);  // 14
+  engine.window = nullptr;
+  WriteLogLine("vdr is shut down");  // 15
+}
+
+void RunProgram(const Program& program, int argc, char** argv) {
+  EngineState& engine = Engine();
+  std::string commandLine;  // 1
+  for (int i = 0; i < argc; ++i) {
+    if (i > 0) commandLine += ' ';
+    const std::string argument = argv[i];
+    const bool quote = argument.empty() || argument.find_first_of(" \t") != std::string::npos;
+    commandLine += quote ? '"' + argument + '"' : argument;
+  }
+  engine.commandLine = commandLine.c_str();
+  engine.procedures = program.procedures;
+
+  ProjectSettings& settings = Settings();  // 2
+  settings.windowTitle = "Vendril";
+  if (program.configure != nullptr) program.configure(settings);
+  EngineInit(kShowDefault, settings.windowTitle);
+  if (engine.renderContext == nullptr || engine.window == nullptr) {
+    std::fprintf(stderr, "Vendril: the window or its OpenGL context could not be created: %s\n", SDL_GetError());
+    std::exit(1);
+  }
+  if (program.main != nullptr) program.main();  // 32
+  End();                                        // 33
+}
+
+ProjectSettings& Settings() {
+  static ProjectSettings settings;
+  return settings;
+}
+
+}  // namespace vdr

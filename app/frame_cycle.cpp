@@ -1,0 +1,145 @@
+#include "app/frame_cycle.h"
+
+#include <SDL2/SDL.h>
+
+#include <cmath>
+#include <cstdio>
+
+#include "app/clock.h"
+#include "app/end.h"
+#include "app/engine_state.h"
+#include "app/frame_pacing.h"
+#include "app/window_events.h"
+#include "gfx2d/render_context.h"
+#include "input/input_context.h"
+#include "input/scan_codes.h"
+
+namespace vdr {
+namespace {
+
+void PollInput() {
+  EngineState& engine = Engine();
+  if (engine.input == nullptr) return;
+  engine.input->PollKeyboard();
+  engine.input->MarkFreshRead();
+}
+
+// Brings the window to the front after a debugger break.
+void ActivateWindow() {
+  EngineState& engine = Engine();
+  ConsoleNote("activate");
+  if (engine.window != nullptr) {
+    SDL_ShowWindow(engine.window);
+    SDL_RaiseWindow(engine.window);
+  }
+  ConsoleNote("ok");
+  engine.activateRequest = 0;
+}
+
+void PauseLoop() {
+  EngineState& engine = Engine();
+  ConsoleNote("pause loop in showscreen");
+  while (engine.paused != 0 && engine.activateRequest == 0) {
+    // The window procedure clears `paused` from inside the pump.
+    PumpMessages(ResolveMessageCallback());
+    SDL_Delay(200);
+  }
+  ConsoleNote("pause ended");
+}
+
+}  // namespace
+
+void ConsoleNote(const char* text) {
+  if (!Engine().consoleOpen) return;
+  std::printf("%s\n", text);
+  std::fflush(stdout);
+}
+
+MessageCallback ResolveMessageCallback() {
+  EngineState& engine = Engine();
+  if (engine.win32MsgLookup < 0) {
+    engine.win32MsgProc = LookupProcedure("VDR_WIN32_MSG");
+    engine.win32MsgLookup = engine.win32MsgProc != nullptr ? 1 : 0;
+  }
+  return engine.win32MsgProc;
+}
+
+void PumpMessages(MessageCallback callback) {
+  SDL_Event event;
+  if (callback != nullptr) {
+    SDL_PumpEvents();
+    while (SDL_PeepEvents(&event, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
+      callback();
+      if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) <= 0) break;
+      DispatchWindowEvent(event);
+    }
+    return;
+  }
+  while (SDL_PollEvent(&event) != 0) DispatchWindowEvent(event);
+}
+
+void CheckEndKeys() {
+  EngineState& engine = Engine();
+  if (engine.input == nullptr) return;
+  const InputContext& input = *engine.input;
+  if (engine.escapeEnds != 0 && (input.KeyHeld(kKeyEscape) || input.KeyHeld(kKeyEscapeExtended))) RunEnd();
+  if (input.KeyHeld(kKeyLeftAlt) && input.KeyHeld(kKeyF4)) RunEnd();
+}
+
+void PresentAndPace(MessageCallback callback) {
+  EngineState& engine = Engine();
+  OpenGLLumet* context = engine.renderContext.get();
+  if (context == nullptr) return;
+  context->PresentFrame();
+  PacingHooks hooks{
+      [] { return Clock(); },
+      [](int ms) { SDL_Delay(static_cast<Uint32>(ms)); },
+      [callback] { PumpMessages(callback); },
+  };
+  const double now = WaitForFrameSlot(context->nextFrameTime, hooks);
+  if (context->framePeriod <= 0) return;
+  context->nextFrameTime = AdvanceSchedule(context->nextFrameTime, context->framePeriod, now);
+}
+
+void ShowScreen() {
+  EngineState& engine = Engine();
+  if (engine.activateRequest != 0) ActivateWindow();
+  engine.previousFrameTime = engine.currentFrameTime;
+  engine.currentFrameTime = Clock();
+  if (engine.paused != 0) PauseLoop();
+  PollInput();
+  CheckEndKeys();
+  PumpMessages(ResolveMessageCallback());
+  PresentAndPace(ResolveMessageCallback());
+  if (engine.renderContext != nullptr) engine.renderContext->StartFrame();
+}
+
+void SetFps(double framesPerSecond) {
+  OpenGLLumet* context = Engine().renderContext.get();
+  if (context != nullptr) context->framePeriod = FramePeriodFor(framesPerSecond);
+}
+
+void SetEscapeEnds(double flag) { Engine().escapeEnds = flag != 0 ? 1 : 0; }  // NaN counts as nonzero
+
+int32_t EscapeEnds() { return Engine().escapeEnds; }
+
+void WaitAnyInput() {
+  EngineState& engine = Engine();
+  for (;;) {
+    PumpMessages(ResolveMessageCallback());
+    PollInput();
+    if (engine.input == nullptr) return;
+    if (engine.escapeEnds != 0 && (engine.input->KeyHeld(kKeyEscapeExtended) || engine.input->KeyHeld(kKeyEscape))) {
+      RunEnd();
+    }
+    if (engine.input->AnyKeyHeld()) return;
+    SDL_Delay(1);
+  }
+}
+
+void OpenConsole() {
+  Engine().consoleOpen = true;
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);
+}
+
+}  // namespace vdr

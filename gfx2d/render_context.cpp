@@ -1,0 +1,301 @@
+#include "gfx2d/render_context.h"
+
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_opengl.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "app/clock.h"
+#include "app/runtime_log.h"
+#include "gfx2d/gl_extensions.h"
+
+namespace vdr {
+namespace {
+
+OpenGLLumet* g_context = nullptr;
+bool g_softwareChecked = false;
+
+// Creation tries multisampled formats from this many samples down to 2.
+constexpr int kMostSamples = 16;
+
+int DesktopBitsPerPixel() {
+  SDL_DisplayMode mode;
+  if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return 32;
+  return static_cast<int>(SDL_BITSPERPIXEL(mode.format));
+}
+
+// The message shown for a software renderer: "opengldriver.txt" when it has
+// text, else the built-in text. Legacy files may be in a single-byte code
+// page; those bytes are shown as Latin-1.
+std::string SoftwareRendererMessage(const std::string& fileText) {
+  if (fileText.empty()) {
+    return "Please update your GFX adapter's driver\nso it can render OpenGL by HARDWARE\n\n\n"
+           "Bitte aktualisieren Sie Ihren\nGrafkkartentreiber, damit er OpenGL\nper HARDWARE unterst\xC3\xBCtzt!";
+  }
+  char* converted = SDL_iconv_string("UTF-8", "UTF-8", fileText.c_str(), fileText.size() + 1);
+  if (converted != nullptr) {
+    std::string text = converted;
+    SDL_free(converted);
+    return text;
+  }
+  converted = SDL_iconv_string("UTF-8", "ISO-8859-1", fileText.c_str(), fileText.size() + 1);
+  std::string text = converted != nullptr ? converted : fileText;
+  SDL_free(converted);
+  return text;
+}
+
+}  // namespace
+
+OpenGLLumet* ActiveRenderContext() { return g_context; }
+void SetActiveRenderContext(OpenGLLumet* context) { g_context = context; }
+
+bool IsSoftwareRenderer(const char* renderer) {
+  if (renderer == nullptr) return false;
+  for (const char* prefix : {"llvmpipe", "softpipe", "Software Rasterizer"}) {
+    if (std::strncmp(renderer, prefix, std::strlen(prefix)) == 0) return true;
+  }
+  return std::strcmp(renderer, "Mesa Windows GDI Driver") == 0;
+}
+
+OpenGLLumet::OpenGLLumet() { nextFrameTime = Clock(); }
+
+OpenGLLumet::~OpenGLLumet() {
+  Close();
+  if (glContext != nullptr) SDL_GL_DeleteContext(glContext);
+}
+
+SDL_Window* OpenGLLumet::CreateWindow(int w, int h, int samples) {
+  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+  SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+  SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+  SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+  SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+  SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 0);
+  SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, samples > 0 ? 1 : 0);
+  SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, samples);
+  return SDL_CreateWindow("Vendril", 0, 0, w, h, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+}
+
+bool OpenGLLumet::CreateContext(int w, int h, int depth, int frameRate, int multisampleFlag) {
+  framePeriod = frameRate <= 0 ? 2.0 : 1000.0 / frameRate;
+  multisample = multisampleFlag;
+  if (w <= 0 || h <= 0) {
+    w = w <= 0 ? 640 : w;
+    h = h <= 0 ? 480 : h;
+  }
+  // With multisampling asked for, the richest format the display offers,
+  // halving the sample count until one exists; else a plain format.
+  SDL_Window* created = nullptr;
+  for (int samples = multisampleFlag != 0 ? kMostSamples : 0; created == nullptr; samples /= 2) {
+    created = CreateWindow(w, h, samples);
+    if (samples == 0) break;
+  }
+  if (created == nullptr) return false;
+  window = created;
+  width = w;
+  height = h;
+  bitsPerPixel = depth != 0 ? depth : DesktopBitsPerPixel();
+  fullScreen = false;
+
+  if (glContext == nullptr) glContext = SDL_GL_CreateContext(window);
+  if (glContext == nullptr || SDL_GL_MakeCurrent(window, glContext) != 0) return false;
+  SDL_GL_SetSwapInterval(0);  // frames are paced by the runtime's own clock
+
+  CheckSoftwareRenderer();
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  nextFrameTime = Clock();
+  LoadEntryPoints();
+  SDL_HideWindow(window);
+  SetViewport(0, 0, 0, 0);
+  contextReady = true;
+  return true;
+}
+
+void OpenGLLumet::CheckSoftwareRenderer() {
+  if (g_softwareChecked) return;
+  g_softwareChecked = true;
+  if (!IsSoftwareRenderer(reinterpret_cast<const char*>(glGetString(GL_RENDERER)))) return;
+  WriteLogLine("*** OpenGL Software Emulation - update driver!");
+  std::FILE* file = std::fopen("opengldriver.txt", "rb");
+  if (file == nullptr) return;
+  char text[2048];
+  const size_t n = std::fread(text, 1, 2047, file);
+  std::fclose(file);
+  const std::string message = SoftwareRendererMessage(std::string(text, n));
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, "No OpenGL Hardware Drivers", message.c_str(), window);
+}
+
+bool OpenGLLumet::HasExtension(const char* name) const {
+  return ExtensionListed(reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)), name);
+}
+
+bool OpenGLLumet::GoFullScreen() {
+  if (window == nullptr) return false;
+  const int display = SDL_GetWindowDisplayIndex(window) < 0 ? 0 : SDL_GetWindowDisplayIndex(window);
+  const int desktopDepth = DesktopBitsPerPixel();
+  // A display mode of exactly our size: with our depth first when it differs
+  // from the desktop's, then with the size alone.
+  auto tryMode = [&](bool matchDepth) {
+    for (int i = 0; i < SDL_GetNumDisplayModes(display); ++i) {
+      SDL_DisplayMode mode;
+      if (SDL_GetDisplayMode(display, i, &mode) != 0 || mode.w != width || mode.h != height) continue;
+      if (matchDepth && static_cast<int>(SDL_BITSPERPIXEL(mode.format)) != bitsPerPixel) continue;
+      if (SDL_SetWindowDisplayMode(window, &mode) == 0 && SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) == 0) {
+        return true;
+      }
+    }
+    return false;
+  };
+  const bool depthMatters = bitsPerPixel != 0 && bitsPerPixel != desktopDepth;
+  if (!(depthMatters && tryMode(true)) && !tryMode(false)) {
+    WriteLogLine("No Fullscreen Mode available");
+    GoWindowed();
+    return false;
+  }
+  // The one context stays current on the same window, so every texture stays valid.
+  SDL_ShowWindow(window);
+  SDL_RaiseWindow(window);
+  SetViewport(0, 0, 0, 0);
+  fullScreen = true;
+  return true;
+}
+
+bool OpenGLLumet::GoWindowed() {
+  if (window == nullptr) return false;
+  if (fullScreen) {
+    SDL_SetWindowFullscreen(window, 0);
+    SDL_Delay(500);
+  }
+  SDL_SetWindowSize(window, width, height);
+  const int display = SDL_GetWindowDisplayIndex(window) < 0 ? 0 : SDL_GetWindowDisplayIndex(window);
+  SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED_DISPLAY(display), SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+  SDL_ShowWindow(window);
+  SDL_RaiseWindow(window);
+  SetViewport(0, 0, 0, 0);
+  fullScreen = false;
+  return true;
+}
+
+bool OpenGLLumet::HideWindow() {
+  if (window == nullptr) return false;
+  if (fullScreen) SDL_SetWindowFullscreen(window, 0);
+  SDL_HideWindow(window);
+  fullScreen = false;
+  return true;
+}
+
+bool OpenGLLumet::SetScreen(int w, int h, int depth, int fullScreenFlag) {
+  if (w != 0) width = w;
+  if (h != 0) height = h;
+  if (depth != 0) bitsPerPixel = depth;
+  return fullScreenFlag != 0 ? GoFullScreen() : GoWindowed();
+}
+
+void OpenGLLumet::SetViewport(int x, int y, int w, int h) {
+  viewport = ResolveViewport(Rect{x, y, w, h}, width, height);
+  const Rect gl = GlViewportFor(viewport, height);
+  glViewport(gl.x, gl.y, gl.w, gl.h);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(0, viewport.w, viewport.h, 0, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  ResetDrawingState();
+}
+
+void OpenGLLumet::ResetDrawingState() {
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_CULL_FACE);
+  glFrontFace(GL_CCW);
+  glEnable(GL_ALPHA_TEST);
+  glAlphaFunc(GL_GREATER, 0.05f);
+  glColor4f(1, 1, 1, 1);
+  for (GLenum capability : {GL_FOG, GL_LINE_SMOOTH, GL_POINT_SMOOTH, GL_STENCIL_TEST, GL_NORMALIZE, GL_LIGHTING}) {
+    glDisable(capability);
+  }
+  glShadeModel(GL_FLAT);
+  for (GLenum capability : {GL_COLOR_MATERIAL, GL_DITHER, GL_DEPTH_TEST, GL_POLYGON_SMOOTH, GL_POLYGON_OFFSET_POINT,
+                            GL_AUTO_NORMAL}) {
+    glDisable(capability);
+  }
+  glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
+  glHint(GL_POLYGON_SMOOTH_HINT, GL_FASTEST);
+
+  smoothing = true;
+  UnbindTextures();
+  glEnable(GL_BLEND);
+  glDisable(GL_BLEND);
+  glEnable(GL_ALPHA_TEST);
+  alphaLevel = 1.0f;
+  glColor4f(1, 1, 1, 1);
+}
+
+void OpenGLLumet::UnbindTextures() {
+  const GlEntryPoints& gl = Gl();
+  if (gl.glActiveTextureARB != nullptr) {
+    gl.glActiveTextureARB(GL_TEXTURE1_ARB);
+    glDisable(GL_TEXTURE_2D);
+    gl.glActiveTextureARB(GL_TEXTURE0_ARB);
+  } else {
+    glEnable(GL_COLOR_MATERIAL);
+  }
+  glDisable(GL_TEXTURE_2D);
+  bound = BoundTextures{};
+}
+
+void OpenGLLumet::SetScreenSize(int w, int h) {
+  width = w;
+  height = h;
+  SetViewport(0, 0, 0, 0);
+}
+
+void OpenGLLumet::ClearFrame(int32_t colour) {
+  glClearColor(static_cast<float>(colour & 0xFF) / 255.0f, static_cast<float>((colour >> 8) & 0xFF) / 255.0f,
+               static_cast<float>((colour >> 16) & 0xFF) / 255.0f, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+}
+
+void OpenGLLumet::PresentFrame() {
+  if (window == nullptr) return;
+  SDL_GL_SwapWindow(window);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void OpenGLLumet::StartFrame() {
+  glEnable(GL_BLEND);
+  glDisable(GL_BLEND);
+  glEnable(GL_ALPHA_TEST);
+  alphaLevel = 1.0f;
+  glColor4f(1, 1, 1, 1);
+  SetViewport(0, 0, 0, 0);
+}
+
+void OpenGLLumet::Close() {
+  if (window == nullptr) return;
+  if (fullScreen) SDL_SetWindowFullscreen(window, 0);  // give the desktop its mode back
+  fullScreen = false;
+  SDL_GL_MakeCurrent(window, nullptr);
+  contextReady = false;
+  SDL_DestroyWindow(window);
+  window = nullptr;
+  width = 0;
+  height = 0;
+}
+
+void GetScreenSize(int32_t& w, int32_t& h) {
+  const OpenGLLumet* context = ActiveRenderContext();
+  w = context != nullptr ? context->width : 0;
+  h = context != nullptr ? context->height : 0;
+}
+
+void GetScreenSize(double& w, double& h) {
+  int32_t wi, hi;
+  GetScreenSize(wi, hi);
+  w = wi;
+  h = hi;
+}
+
+}  // namespace vdr

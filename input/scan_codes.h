@@ -1,0 +1,32 @@
+#pragma once
+// The runtime's key codes are PC set-1 scan codes (extended keys at 128 + code);
+// SDL reports USB-style scancodes. This table translates once, in one place.
+
+#include <SDL2/SDL_scancode.h>
+
+#include <cstdint>
+
+namespace vdr {
+
+enum KeyCode : uint8_t {
+  kKeyEscape = 1,
+  kKeyBackspace = 14,
+  kKeyEnter = 28,
+  kKeyLeftCtrl = 29,
+  kKeyS = 31,
+  kKeyLeftShift = 42,
+  kKeyZ = 44,
+  kKeyRightShift = 54,
+  kKeyLeftAlt = 56,
+  kKeyCapsLock = 58,
+  kKeyF4 = 62,
+  kKeyNumLock = 69,
+  kKeyPadEnter = 156,
+  kKeyEscapeExtended = 129,
+  kKeyApps = 221,
+};
+
+// The set-1 code of an SDL scancode; 0 for keys without one.
+uint8_t ScanCodeFromSdl(SDL_Scancode scancode);
+
+}  // namespace vdr
