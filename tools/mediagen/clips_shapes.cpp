@@ -75,6 +75,7 @@ void Gem(cairo_t* cr) {
 
 void Rainbow(cairo_t* cr) {
   const Rgb bands[] = {Hex(0xEE4B4B), Hex(0xF79A2E), Hex(0xF9D63A), Hex(0x5CC24E), Hex(0x3C8FE6), Hex(0x8A5CD6)};
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);  // the bands end flat on the base line
   for (int i = 0; i < 6; ++i) {
     cairo_new_path(cr);
     cairo_arc(cr, 75, 76, 66 - i * 7 - 3.5, M_PI, 2 * M_PI);
