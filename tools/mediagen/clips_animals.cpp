@@ -197,7 +197,7 @@ void Snail(cairo_t* cr) {
     cairo_line_to(cr, 52 + r * std::cos(t + 2.2), 42 + r * std::sin(t + 2.2));
   }
   InkLine(cr, 2.2);
-  Eyes(cr, 102, 102, 56, 0.01);
+  Eyes(cr, 92.8, 107.2, 20, 2.2);
   Smile(cr, 101, 60, 6);
 }
 

@@ -21,7 +21,7 @@ constexpr Rgb kWellEdge = Hex(0x3B4363);
 constexpr Rgb kInk = Hex(0x0B0D15);
 constexpr Rgb kGold = Hex(0xF0C050);
 
-enum Tab { kColoursTab, kScenesTab, kClipsTab, kRainTab };
+enum Tab { kColoursTab, kScenesTab, kClipsTab };
 
 void DrawPanel(cairo_t* cr) {
   RoundedRect(cr, 0, 0, kPageWidth, kPageHeight, 12);
