@@ -10,9 +10,12 @@
 #include "app/engine_state.h"
 #include "app/frame_cycle.h"
 #include "app/runtime_log.h"
+#include "files/file_channels.h"
+#include "files/file_resolver.h"
 #include "files/platform_paths.h"
 #include "gfx2d/render_context.h"
 #include "input/input_context.h"
+#include "runtime/random.h"
 
 namespace vdr {
 namespace {
@@ -72,7 +75,7 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
   SDL_SetWindowTitle(engine.window, title.c_str());
   engine.windowTitle = title;
 
-  // 9: the random generator is seeded here once the math commands exist.
+  SeedRandom(ElapsedMs());  // 9: truncated to an integer
   // 10, 11: the network-game state and the 3D scene are created here once
   // those subsystems exist.
   engine.input = std::make_unique<InputContext>();  // 12
@@ -87,7 +90,8 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
   // 16, 17: input devices and the sound device are opened for the window.
 
   engine.renderContext->currentFont = 0;  // 18
-  EnterExecutableFolder();                // 19-21 (the file resolvers are created here)
+  CreateResolverContexts(ExecutablePath());  // 19, 20
+  EnterExecutableFolder();                   // 21
   const double now = Clock();             // 22
   engine.currentFrameTime = engine.previousFrameTime = engine.startTime = now;
 
@@ -116,7 +120,7 @@ void EngineShutdown() {
   WriteLogLine("Shut down VDR");                // 3
   // 4: the music stops here.
   EnterExecutableFolder();  // 5
-  // 6: every file channel is closed here.
+  CloseAllFileChannels();  // 6
   // 7: the network is shut down here.
   SetActiveInput(nullptr);  // 8
   engine.input.reset();
@@ -126,7 +130,7 @@ void EngineShutdown() {
   engine.renderContext->Close();
   engine.renderContext.reset();
   // 12: the 3D scene is destroyed here.
-  // 13: the disk and memory contexts are released here.
+  ReleaseResolverContexts();  // 13
   if (window != nullptr) SDL_DestroyWindow(window);  // 14
   engine.window = nullptr;
   WriteLogLine("vdr is shut down");  // 15

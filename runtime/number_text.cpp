@@ -1,5 +1,6 @@
 #include "runtime/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -15,26 +16,52 @@ namespace {
 bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-int WriteExponent(int exponent, char* out) {
-  int n = 0;
-  out[n++] = exponent < 0 ? '-' : '+';
-  const unsigned magnitude = static_cast<unsigned>(exponent < 0 ? -exponent : exponent);
-  char digits[8];
-  const int count = std::snprintf(digits, sizeof digits, "%03u", magnitude);
-  std::memcpy(out + n, digits, static_cast<size_t>(count));
-  return n + count;
+// The power of ten of the first non-zero digit of a number text "ddd.ddde+dd"
+// that holds one: "123" gives 2, "0.05" gives -2, "5e-400" gives -400.
+int64_t DecimalExponent(const char* p, const char* end) {
+  int64_t lead = -1;
+  bool found = false;
+  for (; p < end && IsDigit(*p); ++p) {
+    if (found) {
+      ++lead;
+    } else if (*p != '0') {
+      found = true;
+      lead = 0;
+    }
+  }
+  if (p < end && *p == '.') {
+    for (++p; p < end && IsDigit(*p); ++p) {
+      if (!found) {
+        if (*p != '0') found = true;
+        else --lead;
+      }
+    }
+  }
+  int64_t exponent = 0;
+  if (p < end && (*p == 'e' || *p == 'E')) {
+    ++p;
+    const bool negative = *p == '-';
+    if (*p == '+' || *p == '-') ++p;
+    for (; p < end && exponent < 1000000; ++p) exponent = exponent * 10 + (*p - '0');
+    if (negative) exponent = -exponent;
+  }
+  return lead + exponent;
 }
 
-// The decimal exponent of |value| itself (before any rounding), given the
-// exponent of its 10-digit rounding: rounding can carry into the next power
-// of ten (9.9999999999 -> 1.000000000e+001), and then the value lies below it.
-int ExponentBeforeRounding(double magnitude, const char* digits, int roundedExponent) {
-  if (std::memcmp(digits, "1000000000", 10) != 0) return roundedExponent;
-  char exact[64];
-  auto result = std::to_chars(exact, exact + sizeof exact, magnitude, std::chars_format::scientific, 30);
-  *result.ptr = 0;
-  const char* e = std::strchr(exact, 'e');
-  return std::atoi(e + 1);
+// "+010", "-005": the exponent's sign and at least three digits.
+int WriteExponent(int exponent, char* out) {
+  out[0] = exponent < 0 ? '-' : '+';
+  const unsigned magnitude = static_cast<unsigned>(exponent < 0 ? -exponent : exponent);
+  out[1] = static_cast<char>('0' + magnitude / 100);
+  out[2] = static_cast<char>('0' + magnitude / 10 % 10);
+  out[3] = static_cast<char>('0' + magnitude % 10);
+  return 4;
+}
+
+// Whole numbers below 1e10 print as plain integers; the general path would
+// give the same text, this one is just quicker for the most common numbers.
+bool IsSmallWholeNumber(double magnitude) {
+  return magnitude < 1e10 && magnitude == static_cast<double>(static_cast<uint64_t>(magnitude));
 }
 
 }  // namespace
@@ -57,16 +84,29 @@ int WriteNumberText(double value, char* out) {
   int n = 0;
   if (value < 0) out[n++] = '-';
   const double magnitude = std::fabs(value);
+  if (IsSmallWholeNumber(magnitude)) {
+    const auto result = std::to_chars(out + n, out + kNumberTextMax - 1, static_cast<uint64_t>(magnitude));
+    *result.ptr = 0;
+    return static_cast<int>(result.ptr - out);
+  }
 
   // Ten significant digits, correctly rounded: "d.ddddddddde[+-]x".
   char sci[40];
-  auto result = std::to_chars(sci, sci + sizeof sci, magnitude, std::chars_format::scientific, 9);
+  const auto result = std::to_chars(sci, sci + sizeof sci, magnitude, std::chars_format::scientific, 9);
   *result.ptr = 0;
   char digits[10];
   digits[0] = sci[0];
   std::memcpy(digits + 1, sci + 2, 9);
   const int roundedExponent = std::atoi(sci + 12);
-  const int m = ExponentBeforeRounding(magnitude, digits, roundedExponent);
+
+  // The style follows the exponent of the value before rounding. It differs
+  // from the rounded one only when rounding carried into a power of ten (the
+  // digits then read 1000000000), and only at 1e10 and at 0.1 does that
+  // change the style: 9999999999.5 stays fixed, 0.0999999999995 goes
+  // exponential. (The double nearest 0.1 lies above 0.1, so comparing with
+  // it is exact.)
+  int m = roundedExponent;
+  if ((roundedExponent == 10 && magnitude < 1e10) || (roundedExponent == -1 && magnitude < 0.1)) --m;
 
   if (m < -1 || m > 9) {
     out[n++] = digits[0];
@@ -142,11 +182,8 @@ double TextToDouble(const char* text) {
   double value = 0;
   auto result = std::from_chars(start, p, value, std::chars_format::general);
   if (result.ec == std::errc::result_out_of_range) {
-    // from_chars leaves the value alone; decide between overflow and underflow.
-    const char* e = start;
-    while (e < p && *e != 'e' && *e != 'E') ++e;
-    const bool tiny = e < p && e[1] == '-';
-    value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    // from_chars leaves the value alone: too small reads as 0, too large as infinity.
+    value = DecimalExponent(start, p) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
   }
   return negative ? -value : value;
 }
@@ -169,19 +206,16 @@ int32_t TextToInteger(const char* text) {
 }
 
 RuntimeString FormatNumber(double width, double decimals, double value) {
-  // Widths and decimals beyond these would only make blanks and zeros; they
-  // keep the text within what a RuntimeString can hold.
-  constexpr double kLimit = 1 << 20;
-  auto toInt = [&](double v) {
-    if (std::isnan(v)) return 0;
-    return static_cast<int>(std::trunc(std::fmax(-kLimit, std::fmin(kLimit, v))));
-  };
-  const int w = toInt(width);
-  const int d = toInt(decimals) < 0 ? 0 : toInt(decimals);
+  // Wider fields or more decimals would only add blanks and zeros; the limit
+  // keeps the text well within what a RuntimeString holds.
+  constexpr int32_t kLimit = 1 << 20;
+  const int w = std::clamp(ToInt(width), -kLimit, kLimit);
+  const int d = std::clamp(ToInt(decimals), 0, kLimit);
+  if (std::isnan(value)) value = std::numeric_limits<double>::quiet_NaN();  // "nan", never "-nan"
   const int needed = std::snprintf(nullptr, 0, "%*.*f", w, d, value);
   RuntimeString text;
   if (needed <= 0) return text;
-  char* buffer = text.WritableBuffer(static_cast<uint32_t>(needed) < 128 ? 128 : static_cast<uint32_t>(needed));
+  char* buffer = text.WritableBuffer(std::max(static_cast<uint32_t>(needed), uint32_t{128}));
   std::snprintf(buffer, static_cast<size_t>(needed) + 1, "%*.*f", w, d, value);
   text.RecountLength();
   return text;

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <new>
 #include <type_traits>
+#include <utility>
 
 #include "runtime/error_status.h"
 #include "runtime/number_text.h"
@@ -78,10 +79,12 @@ class RuntimeArray {
   void FromList(int32_t count, const T* values);
 
  private:
+  // max(s0, 0) x max(s1, 1) x max(s2, 1) x max(s3, 1); more than the address
+  // space can hold is the fatal "out of memory" error.
   static int32_t ElementCount(int64_t s0, int64_t s1, int64_t s2, int64_t s3) {
     if (s0 <= 0) return 0;
     const int64_t n = s0 * std::max<int64_t>(s1, 1) * std::max<int64_t>(s2, 1) * std::max<int64_t>(s3, 1);
-    if (s1 < 0 || s2 < 0 || s3 < 0 || n > INT32_MAX / static_cast<int64_t>(sizeof(T))) FatalError(kErrorOutOfMemory);
+    if (n > INT32_MAX / static_cast<int64_t>(sizeof(T))) FatalError(kErrorOutOfMemory);
     return static_cast<int32_t>(n);
   }
   static int32_t RequiredCapacity(int32_t n, bool exact) {
@@ -115,10 +118,32 @@ class RuntimeArray {
   }
   void SetShape(int32_t s0, int32_t s1, int32_t s2, int32_t s3) {
     size_[0] = s0; size_[1] = s1; size_[2] = s2; size_[3] = s3;
-    stride_[0] = s0;
-    stride_[1] = s0 * std::max(s1, 1);
+    // An array without elements has no valid position, so its strides do not
+    // matter; with elements, ElementCount has bounded every product here.
+    const int32_t rows = std::max(s0, 0);
+    stride_[0] = rows;
+    stride_[1] = rows * std::max(s1, 1);
     stride_[2] = stride_[1] * std::max(s2, 1);
     dimensions_ = s3 != 0 ? 4 : s2 != 0 ? 3 : s1 != 0 ? 2 : s0 > 0 ? 1 : 0;
+  }
+  // Valid indices of dimensions 1 to 3: an unused one (size 0) takes index 0
+  // only, one of negative size none.
+  static int32_t IndexRange(int32_t size) { return size < 0 ? 0 : std::max(size, 1); }
+  bool HasShape(int32_t s0, int32_t s1, int32_t s2, int32_t s3) const {
+    return size_[0] == s0 && size_[1] == s1 && size_[2] == s2 && size_[3] == s3;
+  }
+  // Takes over the other array's storage and shape (the inline block by copy).
+  void TakeStorage(RuntimeArray& other) {
+    FreeStorage();
+    if (other.UsesInlineBlock()) {
+      for (int32_t i = 0; i < Rule::block; ++i) InlineBlock()[i] = std::move(other.InlineBlock()[i]);
+      storage_ = InlineBlock();
+    } else {
+      storage_ = other.storage_;
+    }
+    other.storage_ = nullptr;
+    capacity_ = other.capacity_;
+    SetShape(other.size_[0], other.size_[1], other.size_[2], other.size_[3]);
   }
   void Size(int32_t s0, int32_t s1, int32_t s2, int32_t s3, bool exact);
   int64_t Position(int32_t i0, int32_t i1, int32_t i2, int32_t i3) const {
@@ -155,49 +180,38 @@ void RuntimeArray<T>::Size(int32_t s0, int32_t s1, int32_t s2, int32_t s3, bool 
 
 template <typename T>
 void RuntimeArray<T>::Redim(int32_t s0, int32_t s1, int32_t s2, int32_t s3) {
+  const int32_t oldCount = Count();
   if (s0 < 1) {
     // Empty, but the storage stays for later use.
-    const int32_t oldCount = Count();
     for (int32_t i = 0; i < oldCount; ++i) storage_[i] = T{};
     SetShape(0, 0, 0, 0);
     return;
   }
   const int32_t n = ElementCount(s0, s1, s2, s3);
-  const int32_t oldCount = Count();
-  const bool sameLayout = storage_ != nullptr && s1 == size_[1] && s2 == size_[2] && s3 == size_[3] &&
-                          (dimensions_ <= 1 || s0 == size_[0]);
-  if (sameLayout && n <= capacity_) {
-    // Only the length of a one-dimensional array changes: no element moves.
+  if (storage_ != nullptr && HasShape(s0, s1, s2, s3)) return;
+  const bool oneDimensional = s1 == 0 && s2 == 0 && s3 == 0 && size_[1] == 0 && size_[2] == 0 && size_[3] == 0;
+  if (storage_ != nullptr && oneDimensional && n <= capacity_) {
+    // Only the length changes: no element moves, the dropped ones become new.
     for (int32_t i = n; i < oldCount; ++i) storage_[i] = T{};
     SetShape(s0, s1, s2, s3);
     return;
   }
-  const int32_t required = std::max(RequiredCapacity(n, false), capacity_);
-  T* fresh = Allocate(required, false);
-  const bool freshIsInline = fresh == InlineBlock() && fresh != nullptr;
-  T* old = storage_;
-  T savedInline[Rule::block > 0 ? Rule::block : 1];
-  if (freshIsInline && old == InlineBlock()) {
-    // Old and new share the inline block: keep a copy of the old elements.
-    for (int32_t i = 0; i < Rule::block; ++i) savedInline[i] = old[i];
-    old = savedInline;
-    for (int32_t i = 0; i < Rule::block; ++i) fresh[i] = T{};
-  }
-  if (old != nullptr) {
-    const int32_t k0 = std::min(s0, size_[0]), k1 = std::min(std::max(s1, 1), std::max(size_[1], 1));
-    const int32_t k2 = std::min(std::max(s2, 1), std::max(size_[2], 1)), k3 = std::min(std::max(s3, 1), std::max(size_[3], 1));
-    const int64_t ns1 = s0, ns2 = int64_t{s0} * std::max(s1, 1), ns3 = ns2 * std::max(s2, 1);
+  RuntimeArray fresh;
+  fresh.capacity_ = std::max(RequiredCapacity(n, false), capacity_);
+  fresh.storage_ = fresh.Allocate(fresh.capacity_, false);
+  fresh.SetShape(s0, s1, s2, s3);
+  if (storage_ != nullptr) {
+    // Every element whose indices lie inside both shapes keeps its indices.
+    const int32_t k0 = std::min(s0, size_[0]);
+    const int32_t k1 = std::min(IndexRange(s1), IndexRange(size_[1]));
+    const int32_t k2 = std::min(IndexRange(s2), IndexRange(size_[2]));
+    const int32_t k3 = std::min(IndexRange(s3), IndexRange(size_[3]));
     for (int32_t i3 = 0; i3 < k3; ++i3)
       for (int32_t i2 = 0; i2 < k2; ++i2)
         for (int32_t i1 = 0; i1 < k1; ++i1)
-          for (int32_t i0 = 0; i0 < k0; ++i0)
-            fresh[i0 + i1 * ns1 + i2 * ns2 + i3 * ns3] =
-                old[i0 + int64_t{i1} * stride_[0] + int64_t{i2} * stride_[1] + int64_t{i3} * stride_[2]];
+          for (int32_t i0 = 0; i0 < k0; ++i0) fresh.At(i0, i1, i2, i3) = std::move(At(i0, i1, i2, i3));
   }
-  FreeStorage();
-  storage_ = fresh;
-  capacity_ = required;
-  SetShape(s0, s1, s2, s3);
+  TakeStorage(fresh);
 }
 
 template <typename T>
@@ -213,10 +227,10 @@ void RuntimeArray<T>::Delete(int32_t index) {
   int64_t at = index;
   if (at < 0) at += size_[0];
   if (at < 0 || at >= size_[0] || storage_ == nullptr) FatalError(kErrorArrayOperation);
-  const int32_t rows = Count() / std::max(size_[0], 1);
+  const int32_t rows = Count() / size_[0];
   for (int32_t row = 0; row < rows; ++row) {
     T* line = storage_ + int64_t{row} * size_[0];
-    for (int64_t i = at + 1; i < size_[0]; ++i) line[i - 1] = line[i];
+    for (int64_t i = at + 1; i < size_[0]; ++i) line[i - 1] = std::move(line[i]);
   }
   if (dimensions_ <= 1) {
     Redim(size_[0] - 1);
@@ -229,7 +243,7 @@ void RuntimeArray<T>::Delete(int32_t index) {
 
 template <typename T>
 void RuntimeArray<T>::CopyFrom(const RuntimeArray& other) {
-  if (this == &other) return;
+  if (this == &other || (other.storage_ == nullptr && storage_ == nullptr)) return;
   Dim(other.size_[0], other.size_[1], other.size_[2], other.size_[3]);
   const int32_t n = other.Count();
   for (int32_t i = 0; i < n; ++i) storage_[i] = other.storage_[i];

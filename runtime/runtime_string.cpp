@@ -3,7 +3,9 @@
 #include <cstring>
 #include <utility>
 
+#include "runtime/error_status.h"
 #include "runtime/number_text.h"
+#include "runtime/string_buffers.h"
 
 namespace vdr {
 namespace {
@@ -13,21 +15,21 @@ const char kSharedEmpty[1] = {0};
 
 char* SharedEmpty() { return const_cast<char*>(kSharedEmpty); }
 
+// The longest text whose capacity still fits the 32-bit capacity field.
+constexpr uint64_t kMaxLength = UINT32_MAX - 32;
+
 uint32_t MeasureText(const char* text) {
-  return text == nullptr ? 0 : static_cast<uint32_t>(std::strlen(text));
+  if (text == nullptr) return 0;
+  const size_t n = std::strlen(text);
+  if (n > kMaxLength) FatalError(kErrorOutOfMemory);
+  return static_cast<uint32_t>(n);
 }
 
 }  // namespace
 
 RuntimeString::RuntimeString() noexcept : buffer_(SharedEmpty()), capacity_(0), length_(0) {}
 
-RuntimeString::RuntimeString(const RuntimeString& other) : RuntimeString() {
-  if (other.length_ == 0) return;
-  Reserve(other.length_, false);
-  std::memcpy(buffer_, other.buffer_, other.length_);
-  buffer_[other.length_] = 0;
-  length_ = other.length_;
-}
+RuntimeString::RuntimeString(const RuntimeString& other) : RuntimeString() { CopyFrom(other); }
 
 RuntimeString::RuntimeString(RuntimeString&& other) noexcept : RuntimeString() { swap(other); }
 
@@ -58,7 +60,7 @@ RuntimeString::RuntimeString(double value) : RuntimeString() {
 RuntimeString::~RuntimeString() { Release(); }
 
 void RuntimeString::Release() noexcept {
-  if (buffer_ != nullptr && buffer_ != kSharedEmpty) delete[] buffer_;
+  if (buffer_ != nullptr && buffer_ != kSharedEmpty) string_buffers::Release(buffer_, capacity_);
 }
 
 void RuntimeString::swap(RuntimeString& other) noexcept {
@@ -69,8 +71,7 @@ void RuntimeString::swap(RuntimeString& other) noexcept {
 
 bool RuntimeString::IsSharedEmpty() const { return buffer_ == kSharedEmpty; }
 
-RuntimeString& RuntimeString::operator=(const RuntimeString& other) {
-  if (buffer_ == other.buffer_) return *this;
+void RuntimeString::CopyFrom(const RuntimeString& other) {
   if (other.length_ != 0) {
     Reserve(other.length_, false);
     length_ = other.length_;
@@ -79,13 +80,19 @@ RuntimeString& RuntimeString::operator=(const RuntimeString& other) {
     if (buffer_ != kSharedEmpty) buffer_[0] = 0;
     length_ = 0;
   }
+}
+
+RuntimeString& RuntimeString::operator=(const RuntimeString& other) {
+  if (buffer_ != other.buffer_) CopyFrom(other);
   return *this;
 }
 
 RuntimeString& RuntimeString::operator=(RuntimeString&& other) noexcept {
-  if (this != &other) {
-    RuntimeString taken(std::move(other));
-    swap(taken);
+  if (buffer_ == other.buffer_) return *this;
+  if (other.length_ < capacity_ || other.length_ == 0) {
+    CopyFrom(other);  // fits: no allocation
+  } else {
+    swap(other);
   }
   return *this;
 }
@@ -97,24 +104,27 @@ RuntimeString& RuntimeString::operator=(const char* text) {
 }
 
 void RuntimeString::Reserve(uint32_t n, bool keep) {
-  if (n == 0 || capacity_ >= static_cast<uint64_t>(n) + 1) return;
+  if (n == 0 || capacity_ >= uint64_t{n} + 1) return;
+  if (n > kMaxLength) FatalError(kErrorOutOfMemory);
   // The smallest multiple of 16 strictly above n + 1.
-  const uint64_t wanted = ((static_cast<uint64_t>(n) + 1) & ~uint64_t{15}) + 16;
-  const uint32_t newCapacity = wanted > UINT32_MAX ? (UINT32_MAX & ~uint32_t{15}) : static_cast<uint32_t>(wanted);
-  char* fresh = new char[newCapacity];
+  const uint32_t newCapacity = ((n + 1) & ~uint32_t{15}) + 16;
+  char* fresh;
   if (keep && length_ != 0) {
-    std::memcpy(fresh, buffer_, length_);
-    fresh[length_] = 0;
+    fresh = string_buffers::Grow(buffer_, capacity_, length_ + 1, newCapacity);
+    if (fresh == nullptr) FatalError(kErrorOutOfMemory);
   } else {
+    fresh = string_buffers::Allocate(newCapacity);
+    if (fresh == nullptr) FatalError(kErrorOutOfMemory);
     fresh[0] = 0;
+    Release();
+    length_ = 0;
   }
-  Release();
   buffer_ = fresh;
   capacity_ = newCapacity;
 }
 
 char* RuntimeString::WritableBuffer(uint32_t n) {
-  Reserve(n, true);
+  Reserve(n == 0 ? 1 : n, true);
   return buffer_;
 }
 
@@ -151,37 +161,19 @@ RuntimeString RuntimeString::Substring(int64_t start, int64_t count) const {
 double RuntimeString::ToDouble() const { return TextToDouble(buffer_); }
 int32_t RuntimeString::ToInteger() const { return TextToInteger(buffer_); }
 
-void RuntimeString::AppendBytes(const char* data, uint32_t count) {
-  if (count == 0) return;
+void RuntimeString::AppendGrowing(const char* data, size_t count) {
+  const uint64_t total = uint64_t{length_} + count;
+  if (total > kMaxLength) FatalError(kErrorOutOfMemory);
   if (data >= buffer_ && data < buffer_ + capacity_) {
-    // Appending a part of ourselves: the buffer may move, so copy first.
-    RuntimeString copy(data, count);
-    AppendBytes(copy.buffer_, count);
+    // Appending a part of ourselves: the growth moves the buffer, so copy first.
+    const RuntimeString copy(data, static_cast<uint32_t>(count));
+    AppendGrowing(copy.buffer_, count);
     return;
   }
-  Reserve(length_ + count, true);
+  Reserve(static_cast<uint32_t>(total), true);
   std::memcpy(buffer_ + length_, data, count);
-  length_ += count;
+  length_ = static_cast<uint32_t>(total);
   buffer_[length_] = 0;
-}
-
-void RuntimeString::Append(const char* data, uint32_t count) { AppendBytes(data, count); }
-
-RuntimeString& RuntimeString::operator+=(const RuntimeString& other) {
-  AppendBytes(other.buffer_, other.length_);
-  return *this;
-}
-
-RuntimeString& RuntimeString::operator+=(const char* text) {
-  AppendBytes(text, MeasureText(text));
-  return *this;
-}
-
-RuntimeString& RuntimeString::operator+=(char byte) {
-  Reserve(length_ + 1, true);
-  buffer_[length_++] = byte;
-  buffer_[length_] = 0;
-  return *this;
 }
 
 RuntimeString& RuntimeString::operator+=(int32_t value) { return *this += RuntimeString(value); }
@@ -215,14 +207,14 @@ int Compare(const char* a, const char* b) {
   return static_cast<int>(*x) - static_cast<int>(*y);
 }
 
-int CompareNumeric(const RuntimeString& text, double number) {
-  const double value = text.ToDouble();
-  return value < number ? -1 : (value > number ? 1 : 0);
+namespace {
+template <typename T>
+int ThreeWay(T a, T b) {
+  return a < b ? -1 : (a > b ? 1 : 0);
 }
+}  // namespace
 
-int CompareNumeric(const RuntimeString& text, int32_t number) {
-  const int32_t value = text.ToInteger();
-  return value < number ? -1 : (value > number ? 1 : 0);
-}
+int CompareNumeric(const RuntimeString& text, double number) { return ThreeWay(text.ToDouble(), number); }
+int CompareNumeric(const RuntimeString& text, int32_t number) { return ThreeWay(text.ToInteger(), number); }
 
 }  // namespace vdr

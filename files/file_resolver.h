@@ -1,0 +1,72 @@
+#pragma once
+// Finding files by name. A resolver context looks for a requested name as a
+// live memory file, then on disk (relative to the current folder), then as an
+// entry of its media pack, matched by bare name ignoring case. A packed file is
+// unpacked into a memory file (the memory context, used by every loader and by
+// file channels) or into a temporary file (the disk context, used by music,
+// which the player reads from a real file).
+//
+// Each context holds only its last extraction: the next resolve on it, a new
+// pack or the release at shutdown withdraws the memory file name or deletes the
+// temporary file. A reader that opened the memory file keeps its bytes alive.
+
+#include <string>
+
+#include "files/memory_files.h"
+#include "runtime/runtime_string.h"
+
+namespace vdr {
+
+enum class ExtractInto { kMemoryFile, kTemporaryFile };
+
+class ResolverContext {
+ public:
+  explicit ResolverContext(ExtractInto into) : into_(into) {}
+  ResolverContext(const ResolverContext&) = delete;
+  ResolverContext& operator=(const ResolverContext&) = delete;
+  ~ResolverContext() { DiscardExtraction(); }
+
+  // True when `resolved` now names something FileSource can open: the request
+  // itself (a live memory file or a disk file), or the extraction of a pack
+  // entry. False when not found; `resolved` is then the request, or empty for
+  // an empty request, a pack that is not a pack, or a missing or damaged entry.
+  bool Resolve(const std::string& requested, std::string& resolved);
+
+  // Names the pack (a path or a memory file name) and enables look-ups in it,
+  // discarding the last extraction first.
+  void SetPack(const std::string& packName);
+  // Withdraws the last extraction's memory file or deletes its temporary file.
+  void DiscardExtraction();
+  // Shutdown: discards the last extraction and forgets the pack.
+  void Release();
+
+  bool Enabled() const { return enabled_; }
+  const std::string& PackName() const { return packName_; }
+
+ private:
+  enum class PackLookup { kFound, kNotThere, kNoPack, kNoTemporaryFile };
+  PackLookup ResolveInPack(const std::string& requested, std::string& resolved);
+  bool WriteTemporaryFile(const std::string& path, const ByteBlock& data);
+
+  ExtractInto into_;
+  bool enabled_ = false;
+  std::string packName_;
+  std::string temporaryFile_;
+  MemoryFile extraction_;
+};
+
+// The two contexts of the process.
+ResolverContext& MemoryContext();
+ResolverContext& DiskContext();
+
+// Start-up: both contexts enabled with `packPath` (the executable's own path,
+// which may carry an appended pack) as their pack, the disk context first.
+void CreateResolverContexts(const std::string& packPath);
+// Shutdown: the disk context, then the memory context, discard their last
+// extraction and forget their pack.
+void ReleaseResolverContexts();
+
+// Command: new packs for the memory context and the disk context.
+void SetPackFile(const RuntimeString& memoryPack, const RuntimeString& diskPack);
+
+}  // namespace vdr

@@ -1,0 +1,13 @@
+#pragma once
+// Boyer-Moore-Horspool byte search, shared by FindText and ReplaceText.
+
+#include <cstdint>
+#include <string_view>
+
+namespace vdr {
+
+// Offset of the first occurrence of pattern in text, or -1. Bytes compare
+// exactly; an empty pattern is never found.
+int64_t HorspoolSearch(std::string_view text, std::string_view pattern);
+
+}  // namespace vdr

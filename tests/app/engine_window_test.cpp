@@ -1,0 +1,275 @@
+// The engine in a real window: start-up and shutdown, every way of ending,
+// the focus pause, the projection and call by name.
+
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_opengl.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "app/clock.h"
+#include "app/end.h"
+#include "app/engine_state.h"
+#include "app/frame_cycle.h"
+#include "app/window_events.h"
+#include "gfx2d/render_context.h"
+#include "runtime/runtime_array.h"
+#include "tests/support/engine_harness.h"
+
+namespace vdr {
+namespace {
+
+using test::ReadRuntimeLog;
+
+int g_pauseEvents = 0;
+int g_resumeEvents = 0;
+int g_menuCalls = 0;
+void OnPause() { ++g_pauseEvents; }
+void OnResume() { ++g_resumeEvents; }
+void Menu1() { ++g_menuCalls; }
+
+const ProcedureEntry kProcedures[] = {
+    {OnPause, "VDR_ON_PAUSE"}, {OnResume, "VDR_ON_RESUME"}, {Menu1, "menu1"}, {nullptr, nullptr}};
+
+// Runs frames until the program ends; a program still running afterwards
+// exits with code 3, which the death tests tell apart from the orderly 0.
+[[noreturn]] void RunFramesThenFail(int frames) {
+  for (int i = 0; i < frames; ++i) ShowScreen();
+  std::_Exit(3);
+}
+
+void ExpectOrderlyShutdownLogged() {
+  const auto log = ReadRuntimeLog();
+  ASSERT_GE(log.size(), 2u);
+  EXPECT_EQ(log[log.size() - 2], "Shut down VDR");
+  EXPECT_EQ(log.back(), "vdr is shut down");
+}
+
+class EngineEndTest : public testing::Test {
+ protected:
+  void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+};
+
+TEST_F(EngineEndTest, EndRunsTheShutdownSequence) {
+  EXPECT_EXIT({ test::StartEngine(); End(); }, testing::ExitedWithCode(0), "");
+  const auto log = ReadRuntimeLog();
+  ASSERT_EQ(log.size(), 5u);
+  EXPECT_EQ(log[0], "Init GFX");
+  EXPECT_EQ(log[1], "*** OpenGL Software Emulation - update driver!");
+  EXPECT_EQ(log[2], "Init Finalized");
+  ExpectOrderlyShutdownLogged();
+}
+
+TEST_F(EngineEndTest, CloseRequestEnds) {
+  EXPECT_EXIT(
+      {
+        test::StartEngine();
+        test::PushWindowEvent(SDL_WINDOWEVENT_CLOSE);
+        RunFramesThenFail(10);
+      },
+      testing::ExitedWithCode(0), "");
+  ExpectOrderlyShutdownLogged();
+}
+
+TEST_F(EngineEndTest, QuitEventEnds) {
+  EXPECT_EXIT(
+      {
+        test::StartEngine();
+        SDL_Event quit{};
+        quit.type = SDL_QUIT;
+        SDL_PushEvent(&quit);
+        RunFramesThenFail(10);
+      },
+      testing::ExitedWithCode(0), "");
+  ExpectOrderlyShutdownLogged();
+}
+
+TEST_F(EngineEndTest, EscapeEnds) {
+  EXPECT_EXIT(
+      {
+        test::StartEngine();
+        test::Xdotool("windowfocus --sync %w key Escape");
+        RunFramesThenFail(120);
+      },
+      testing::ExitedWithCode(0), "");
+  ExpectOrderlyShutdownLogged();
+}
+
+TEST_F(EngineEndTest, AltF4EndsEvenWhenEscapeDoesNot) {
+  EXPECT_EXIT(
+      {
+        test::StartEngine();
+        SetEscapeEnds(0);
+        test::Xdotool("windowfocus --sync %w key Escape");
+        for (int i = 0; i < 30; ++i) ShowScreen();
+        std::fprintf(stderr, "escape ignored\n");
+        test::Xdotool("key alt+F4");
+        RunFramesThenFail(120);
+      },
+      testing::ExitedWithCode(0), "escape ignored");
+  ExpectOrderlyShutdownLogged();
+}
+
+TEST_F(EngineEndTest, FailedAssertionEndsWithCode21) {
+  EXPECT_EXIT(
+      {
+        test::StartEngine({.traceRun = 1});
+        AssertValue(1);
+        AssertValue(0);
+        std::_Exit(3);
+      },
+      testing::ExitedWithCode(0), "");
+  const auto log = ReadRuntimeLog();
+  ASSERT_GE(log.size(), 7u);
+  EXPECT_EQ(log[log.size() - 7], "-End On Line");
+  EXPECT_EQ(log[log.size() - 6], "21");
+  ExpectOrderlyShutdownLogged();
+}
+
+TEST_F(EngineEndTest, OutOfBoundsAccessEndsWithTheTraceReport) {
+  EXPECT_EXIT(
+      {
+        test::StartEngine({.traceRun = 1});
+        SetSourcePosition(2, 40);
+        RuntimeArray<double> numbers;
+        DimArray(numbers, 10);
+        numbers[10] = 1;
+        std::_Exit(3);
+      },
+      testing::ExitedWithCode(0), "");
+  const auto log = ReadRuntimeLog();
+  ASSERT_EQ(log.size(), 10u);
+  EXPECT_EQ(log[3], "-End On Line");
+  EXPECT_EQ(log[4], "9");
+  EXPECT_EQ(log[5], "39");  // error line - 1
+  EXPECT_EQ(log[6], "40");  // current line
+  EXPECT_EQ(log[7], "2");   // module
+  ExpectOrderlyShutdownLogged();
+}
+
+TEST_F(EngineEndTest, SecondShutdownDoesNothing) {
+  EXPECT_EXIT(
+      {
+        test::StartEngine();
+        EngineShutdown();
+        EngineShutdown();
+        std::_Exit(0);
+      },
+      testing::ExitedWithCode(0), "");
+  const auto log = ReadRuntimeLog();
+  ASSERT_EQ(log.size(), 5u);
+  ExpectOrderlyShutdownLogged();
+}
+
+// The following tests share one engine in this process.
+class EngineWindowTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    test::StartEngine({.procedures = kProcedures});
+  }
+  void SetUp() override {
+    g_pauseEvents = g_resumeEvents = 0;
+    AutoPause(1);
+    Settings().traceRun = 0;
+  }
+  static std::string Caption() { return SDL_GetWindowTitle(Engine().window); }
+};
+
+TEST_F(EngineWindowTest, FocusLossPausesOnceAndFocusGainResumes) {
+  test::PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+  test::PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+  PumpMessages(nullptr);
+  EXPECT_EQ(Engine().paused, 1);
+  EXPECT_EQ(Caption(), "Vendril test <pause>");
+  EXPECT_EQ(g_pauseEvents, 1);
+
+  // ShowScreen holds the program until the window is active again.
+  test::PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
+  ShowScreen();
+  EXPECT_EQ(Engine().paused, 0);
+  EXPECT_EQ(Caption(), "Vendril test");
+  EXPECT_EQ(g_resumeEvents, 1);
+}
+
+TEST_F(EngineWindowTest, AutoPauseOffAndTraceRunKeepThePauseAway) {
+  for (int variant = 0; variant < 2; ++variant) {
+    if (variant == 0) AutoPause(0);
+    if (variant == 1) Settings().traceRun = 1;
+    test::PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+    PumpMessages(nullptr);
+    EXPECT_EQ(Engine().paused, 0);
+    EXPECT_EQ(Caption(), "Vendril test");
+    EXPECT_EQ(g_pauseEvents, 0);
+    test::PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
+    PumpMessages(nullptr);
+    AutoPause(1);
+    Settings().traceRun = 0;
+  }
+}
+
+TEST_F(EngineWindowTest, SetPausedRaisesEventsOnChangeOnly) {
+  SetPaused(1);
+  SetPaused(1);
+  SetPaused(0);
+  EXPECT_EQ(g_pauseEvents, 1);
+  EXPECT_EQ(g_resumeEvents, 1);
+  EXPECT_EQ(Engine().paused, 0);
+}
+
+TEST_F(EngineWindowTest, FrameTimeIsAtLeastOneBeforeTheSecondFrame) {
+  EXPECT_GE(FrameTime(), 1);
+}
+
+TEST_F(EngineWindowTest, ViewportOriginMapsToItsWindowPixel) {
+  OpenGLLumet& context = *ActiveRenderContext();
+  context.ClearFrame(0);
+  SetViewport(10, 20, 0, 0);
+  glColor4f(0, 1, 0, 1);
+  glBegin(GL_POINTS);
+  glVertex2f(0.5f, 0.5f);
+  glEnd();
+  EXPECT_EQ(test::ReadBackPixel(10, 20), 0x00FF00);
+  EXPECT_EQ(test::ReadBackPixel(0, 0), 0);
+  int32_t x, y, w, h;
+  GetViewport(x, y, w, h);
+  EXPECT_EQ(x, 10);
+  EXPECT_EQ(y, 20);
+  EXPECT_EQ(w, context.width);
+  EXPECT_EQ(h, context.height);
+  SetViewport(0, 0, 0, 0);
+}
+
+TEST_F(EngineWindowTest, ClearFrameTakesRedFromTheLowByte) {
+  ActiveRenderContext()->ClearFrame(0x8000FF);
+  EXPECT_EQ(test::ReadBackPixel(5, 5), 0x8000FF);
+}
+
+TEST_F(EngineWindowTest, HasExtensionMatchesWholeNames) {
+  const OpenGLLumet& context = *ActiveRenderContext();
+  EXPECT_TRUE(context.HasExtension("GL_ARB_multitexture"));
+  EXPECT_FALSE(context.HasExtension("GL_ARB_multi"));
+}
+
+TEST_F(EngineWindowTest, CallByNameIsCaseSensitive) {
+  g_menuCalls = 0;
+  EXPECT_EQ(CallByName("menu1"), 1);
+  EXPECT_EQ(CallByName("Menu1"), 0);
+  EXPECT_EQ(g_menuCalls, 1);
+}
+
+TEST_F(EngineWindowTest, FullScreenWithoutAMatchingModeFallsBackToAWindow) {
+  OpenGLLumet& context = *ActiveRenderContext();
+  EXPECT_FALSE(context.SetScreen(333, 222, 0, 1));
+  EXPECT_FALSE(context.fullScreen);
+  const auto log = ReadRuntimeLog();
+  EXPECT_EQ(log.back(), "No Fullscreen Mode available");
+  int w, h;
+  SDL_GetWindowSize(Engine().window, &w, &h);
+  EXPECT_EQ(w, 333);
+  EXPECT_EQ(h, 222);
+  context.SetScreen(320, 240, 0, 0);
+}
+
+}  // namespace
+}  // namespace vdr

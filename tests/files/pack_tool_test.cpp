@@ -1,0 +1,110 @@
+// Files packed by vendril-pack resolve and read back byte for byte, wherever
+// the pack lies: a pack file, a pack attached to an executable, a pack that is
+// itself a memory file.
+
+#include <filesystem>
+#include <map>
+
+#include "files/file_resolver.h"
+#include "files/file_source.h"
+#include "files/memory_files.h"
+#include "tests/files/files_test_support.h"
+
+namespace vdr {
+namespace {
+
+using testing_files::FilesTest;
+using testing_files::ReadFile;
+using testing_files::ReadResolved;
+using testing_files::RunPackTool;
+using testing_files::SampleBytes;
+using testing_files::WriteFile;
+
+class PackToolTest : public FilesTest {
+ protected:
+  // Source files live in "src/" so that a bare name is never found on disk.
+  void SetUp() override {
+    FilesTest::SetUp();
+    std::filesystem::create_directory("src");
+    for (const auto& [name, bytes] : files_) WriteFile("src/" + name, bytes);
+  }
+  std::vector<std::string> Sources() const {
+    std::vector<std::string> paths;
+    for (const auto& entry : files_) paths.push_back("src/" + entry.first);
+    return paths;
+  }
+  std::vector<std::string> With(std::vector<std::string> front) const {
+    for (const std::string& path : Sources()) front.push_back(path);
+    return front;
+  }
+  void ExpectEveryFileResolves() {
+    for (const auto& [name, bytes] : files_) {
+      std::string resolved;
+      ASSERT_TRUE(MemoryContext().Resolve(name, resolved)) << name;
+      EXPECT_TRUE(IsMemoryFileName(resolved.c_str()));
+      EXPECT_EQ(ReadResolved(resolved), bytes) << name;
+      ASSERT_TRUE(DiskContext().Resolve(name, resolved)) << name;
+      EXPECT_EQ(ReadFile(resolved), bytes) << name;
+    }
+  }
+
+  const std::map<std::string, std::string> files_ = {
+      {"picture.png", SampleBytes(300000, 1)},
+      {"empty.txt", ""},
+      {"random.bin", SampleBytes(5000, 2)},
+      {"notes.txt", "line one\r\nline two\r\n"},
+  };
+};
+
+TEST_F(PackToolTest, PackFileRoundTrip) {
+  ASSERT_EQ(RunPackTool(With({"create", "media.sbx"})), 0);
+  SetPackFile("media.sbx", "media.sbx");
+  ExpectEveryFileResolves();
+}
+
+TEST_F(PackToolTest, PackAttachedToAnExecutableRoundTrip) {
+  // The tool itself serves as the executable: it must still run afterwards.
+  std::filesystem::copy_file(testing_files::PackToolPath(), "game");
+  ASSERT_EQ(RunPackTool(With({"append", "game"})), 0);
+  const auto size = std::filesystem::file_size("game");
+  ASSERT_EQ(RunPackTool(With({"append", "game"})), 0);  // replaces the first pack
+  EXPECT_EQ(std::filesystem::file_size("game"), size);
+  EXPECT_EQ(std::system("./game --help >/dev/null"), 0);
+  CreateResolverContexts(std::filesystem::absolute("game").string());
+  ExpectEveryFileResolves();
+}
+
+TEST_F(PackToolTest, PackInsideAMemoryFileRoundTrip) {
+  ASSERT_EQ(RunPackTool(With({"create", "media.sbx"})), 0);
+  std::vector<uint8_t> bytes;
+  ASSERT_TRUE(ReadWholeFile("media.sbx", bytes));
+  auto block = std::make_shared<ByteBlock>();
+  ASSERT_TRUE(block->Allocate(bytes.size()));
+  std::copy(bytes.begin(), bytes.end(), block->bytes.get());
+  MemoryFile pack(block);
+  std::filesystem::remove("media.sbx");
+  SetPackFile(pack.Name().c_str(), pack.Name().c_str());
+  ExpectEveryFileResolves();
+}
+
+TEST_F(PackToolTest, ExtractGivesBackTheFiles) {
+  ASSERT_EQ(RunPackTool(With({"create", "media.sbx"})), 0);
+  std::filesystem::create_directory("out");
+  ASSERT_EQ(RunPackTool({"extract", "media.sbx", "-C", "out"}), 0);
+  for (const auto& [name, bytes] : files_) EXPECT_EQ(ReadFile("out/" + name), bytes) << name;
+  EXPECT_EQ(RunPackTool({"extract", "media.sbx", "-C", "out", "NOTES.TXT", "missing.png"}), 1);
+}
+
+TEST_F(PackToolTest, FailuresExitNonZero) {
+  EXPECT_EQ(RunPackTool({"--help"}), 0);
+  EXPECT_EQ(RunPackTool({}), 2);
+  EXPECT_EQ(RunPackTool({"create", "out.sbx"}), 2);
+  EXPECT_EQ(RunPackTool({"create", "out.sbx", "src/missing.png"}), 1);
+  EXPECT_FALSE(std::filesystem::exists("out.sbx"));
+  WriteFile("src/PICTURE.PNG", "same name ignoring case");
+  EXPECT_EQ(RunPackTool({"create", "out.sbx", "src/picture.png", "src/PICTURE.PNG"}), 1);
+  EXPECT_EQ(RunPackTool({"list", "src/notes.txt"}), 1);
+}
+
+}  // namespace
+}  // namespace vdr

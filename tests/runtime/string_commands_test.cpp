@@ -1,0 +1,167 @@
+#include "runtime/string_commands.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tests/runtime/runtime_test_support.h"
+
+namespace vdr {
+namespace {
+
+using namespace std::string_literals;
+using namespace std::string_view_literals;
+
+TEST(StringCommandsTest, MidText) {
+  struct Case { double start, count; std::string_view result; };
+  const Case cases[] = {{2, 3, "cde"}, {2, -1, "cdef"}, {2, 10, "cdef"}, {6, 1, ""}, {-1, 3, ""},
+                        {0, 0, ""}, {0, 6, "abcdef"}, {5, 1, "f"}, {2.9, 1.9, "c"}, {1e12, 1, ""}, {1, 1e12, "bcdef"}};
+  for (const Case& c : cases) EXPECT_EQ(MidText("abcdef", c.start, c.count).view(), c.result) << c.start << "," << c.count;
+  EXPECT_EQ(MidText(RuntimeString("a\0b", 3), 1, 2).view(), "\0b"sv);
+}
+
+TEST(StringCommandsTest, FindText) {
+  struct Case { const char* text; const char* pattern; double start; int32_t position; };
+  const Case cases[] = {
+      {"banana", "an", 0, 1}, {"banana", "an", 2, 3}, {"banana", "an", 4, -1}, {"banana", "an", 6, -1},
+      {"xabcd", "abzz", 1, -1}, {"banana", "", 0, -1}, {"", "a", 0, -1}, {"banana", "banana", 0, 0},
+      {"banana", "bananas", 0, -1}, {"banana", "a", 5, 5}, {"banana", "b", -3, 0}, {"aAbB", "B", 0, 3},
+      {"abcabcabd", "abcabd", 0, 3}, {"xxxxxxxxxy", "xy", 0, 8}, {"abc", "c", 1e10, -1},
+      {"\xFF\x80\xFF", "\x80\xFF", 0, 1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FindText(c.text, c.pattern, c.start), c.position) << c.text << " / " << c.pattern << " from " << c.start;
+  }
+  EXPECT_EQ(FindText(RuntimeString("a\0b\0c", 5), RuntimeString("\0c", 2), 0), 3);
+}
+
+TEST(StringCommandsTest, FindTextAgreesWithPlainSearch) {
+  // Every pattern drawn from a small alphabet, so the skip table sees repeats.
+  std::string text;
+  for (int i = 0; i < 3000; ++i) text += "abcab"[(i * 7 + i / 13) % 5];
+  const RuntimeString haystack(text.c_str());
+  for (size_t length = 1; length <= 9; ++length) {
+    for (size_t from = 0; from + length <= 200; from += 7) {
+      const std::string pattern = text.substr(from, length) + (length % 3 == 0 ? "c" : "");
+      for (int start : {0, 1, 50}) {
+        const size_t expected = text.find(pattern, start);
+        EXPECT_EQ(FindText(haystack, pattern.c_str(), start),
+                  expected == std::string::npos ? -1 : static_cast<int32_t>(expected))
+            << pattern << " from " << start;
+      }
+    }
+  }
+}
+
+TEST(StringCommandsTest, ReplaceText) {
+  struct Case { const char* text; const char* pattern; const char* replacement; const char* result; };
+  const Case cases[] = {
+      {"aaaa", "aa", "a", "aa"}, {"a.b.c", ".", "--", "a--b--c"}, {"abc", "", "x", "abc"},
+      {"abc", "b", "B", "aBc"}, {"abab", "ab", "abab", "abababab"}, {"xyz", "q", "r", "xyz"},
+      {"aaa", "a", "", ""}, {"", "a", "b", ""}, {"hello world", "o", "0", "hell0 w0rld"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ReplaceText(c.text, c.pattern, c.replacement).view(), c.result) << c.text;
+  }
+}
+
+TEST(StringCommandsTest, TrimLeftAndRight) {
+  struct Case { const char* text; const char* set; const char* left; const char* right; };
+  const Case cases[] = {
+      {"  xy ", " ", "xy ", "  xy"}, {"", " ", "", ""}, {"  xy ", "", "  xy ", "  xy "},
+      {"  ", " ", "", ""}, {"-+a+-", "+-", "a+-", "-+a"}, {"abc", "xyz", "abc", "abc"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(TrimLeft(c.text, c.set).view(), c.left) << '"' << c.text << '"';
+    EXPECT_EQ(TrimRight(c.text, c.set).view(), c.right) << '"' << c.text << '"';
+  }
+}
+
+TEST(StringCommandsTest, CaseChangesOnlyAsciiLetters) {
+  const RuntimeString mixed("aZ09@[`{\xE4\xC4\0q", 12);
+  EXPECT_EQ(UpperText(mixed).view(), "AZ09@[`{\xE4\xC4\0Q"sv);
+  EXPECT_EQ(LowerText(mixed).view(), "az09@[`{\xE4\xC4\0q"sv);
+  EXPECT_EQ(UpperText("").view(), "");
+  EXPECT_EQ(mixed.view(), "aZ09@[`{\xE4\xC4\0q"sv);  // the argument stays as it was
+}
+
+TEST(StringCommandsTest, CharacterCodes) {
+  EXPECT_EQ(CharCode(""), 0);
+  EXPECT_EQ(CharCode("A"), 65);
+  EXPECT_EQ(CharCode("\xFFx"), 255);
+  EXPECT_EQ(CharText(65).view(), "A");
+  EXPECT_EQ(CharText(0).view(), "\0"sv);
+  EXPECT_EQ(CharText(255).view(), "\xFF");
+  EXPECT_EQ(CharText(321).view(), "A");  // the low 8 bits
+}
+
+TEST(StringCommandsTest, SplitText) {
+  struct Case { const char* text; const char* delimiters; std::vector<std::string_view> fields; };
+  const Case cases[] = {
+      {",a,,b,", ",", {"a", "b"}}, {"a, b,c ", ", ", {"a", "b", "c"}}, {"", ",", {}},
+      {",,,", ",", {}}, {"abc", ",", {"abc"}}, {"a b", "", {"a b"}}, {"", "", {}},
+  };
+  RuntimeArray<RuntimeString> target;
+  DimArray(target, 3, 3);  // emptied first, whatever its shape
+  for (const Case& c : cases) {
+    const int32_t count = SplitText(c.text, target, c.delimiters);
+    ASSERT_EQ(count, static_cast<int32_t>(c.fields.size())) << c.text;
+    EXPECT_EQ(ArrayBounds(target, 0), count);
+    EXPECT_EQ(ArrayBounds(target, 1), 0);
+    for (int32_t i = 0; i < count; ++i) EXPECT_EQ(target[i].view(), c.fields[i]) << c.text;
+  }
+}
+
+TEST(StringCommandsTest, UrlEncodeAndDecode) {
+  struct Case { std::string_view text; std::string_view encoded; };
+  const Case cases[] = {{"a b&c", "a+b%26c"}, {"AZaz09", "AZaz09"}, {"\xFF\0-"sv, "%ff%00%2d"}, {"", ""}};
+  for (const Case& c : cases) {
+    const RuntimeString text(c.text.data(), static_cast<uint32_t>(c.text.size()));
+    EXPECT_EQ(UrlEncode(text).view(), c.encoded);
+    EXPECT_EQ(UrlDecode(UrlEncode(text)).view(), c.text);
+  }
+  struct Decode { const char* text; const char* decoded; };
+  const Decode decodes[] = {{"5%zz1", "5z1"}, {"100%", "100"}, {"%4", ""}, {"%41%4a%4A", "AJJ"},
+                            {"a+b", "a b"}, {"%g1x", "1x"}, {"%%41", "41"}};
+  for (const Decode& d : decodes) EXPECT_EQ(UrlDecode(d.text).view(), d.decoded) << d.text;
+}
+
+TEST(StringCommandsTest, HexText) {
+  const uint8_t bytes[] = {0x0A, 0xFF};
+  EXPECT_EQ(HexText(bytes, 2, true).view(), "0AFF");
+  EXPECT_EQ(HexText(bytes, 2, false).view(), "0aff");
+  EXPECT_EQ(HexText(bytes, 0, true).view(), "");
+  EXPECT_EQ(HexText(bytes, -4, true).view(), "");
+  // The text form never reads past the text.
+  EXPECT_EQ(HexText(RuntimeString("\x01\x02", 2), 100, 1).view(), "0102");
+  EXPECT_EQ(HexText(RuntimeString("\x01\x02", 2), 1, 0).view(), "01");
+}
+
+TEST(ConsoleTest, ReadTextLineSplitsLongLinesAndStopsAtEndOfInput) {
+  const std::string longLine(5000, 'x');
+  const std::string exact(kConsoleLineMax, 'y');
+  const std::string input = "abc\nwindows\r\n\n" + longLine + "\n" + exact + "\nnul\0byte\nlast"s;
+  std::FILE* in = std::tmpfile();
+  ASSERT_NE(in, nullptr);
+  std::fwrite(input.data(), 1, input.size(), in);
+  std::rewind(in);
+  const std::string_view expected[] = {"abc", "windows", "", std::string_view(longLine).substr(0, kConsoleLineMax),
+                                       std::string_view(longLine).substr(kConsoleLineMax), exact,
+                                       "nul\0byte"sv, "last", "", ""};
+  for (std::string_view line : expected) EXPECT_EQ(ReadTextLine(in).view(), line);
+  std::fclose(in);
+}
+
+TEST(ConsoleDeathTest, WritesReachTheStreamsAtOnce) {
+  // _exit skips the flushing at exit: the text must already be out.
+  EXPECT_EXIT((ConsoleWriteError("to the error stream"), _exit(0)), testing::ExitedWithCode(0), "to the error stream");
+  EXPECT_EXIT((dup2(2, 1), ConsoleWrite("to the output stream"), _exit(0)), testing::ExitedWithCode(0),
+              "to the output stream");
+}
+
+}  // namespace
+}  // namespace vdr

@@ -1,0 +1,16 @@
+#pragma once
+// Small icons, each drawn about a centre point in a box of about 22 pixels.
+
+#include <cairo.h>
+
+namespace vdr::mediagen {
+
+void DrawColoursIcon(cairo_t* cr, double cx, double cy);
+void DrawScenesIcon(cairo_t* cr, double cx, double cy);
+void DrawClipsIcon(cairo_t* cr, double cx, double cy);
+void DrawRainIcon(cairo_t* cr, double cx, double cy);
+void DrawGearIcon(cairo_t* cr, double cx, double cy, double radius);
+void DrawCrossIcon(cairo_t* cr, double cx, double cy, double size);
+void DrawTickIcon(cairo_t* cr, double cx, double cy, double size);
+
+}  // namespace vdr::mediagen
