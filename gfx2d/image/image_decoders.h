@@ -28,4 +28,8 @@ bool DecodeJpeg(ByteSpan file, PixelImage& image);
 // Image loading: BMP, then PNG, then JPEG, the first success wins.
 bool DecodeImage(ByteSpan file, int32_t colourKey, PixelImage& image);
 
+// DecodeImage of a whole file given by its resolved name: a disk file or a
+// live memory file ("mem://...").
+bool LoadImage(const char* resolvedName, int32_t colourKey, PixelImage& image);
+
 }  // namespace vdr

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "files/memory_files.h"
 #include "files/platform_paths.h"
 #include "gfx2d/image/image_writers.h"
 #include "gfx2d/image/replace_file.h"
@@ -16,10 +17,6 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view ending) {
          strncasecmp(text.data() + text.size() - ending.size(), ending.data(), ending.size()) == 0;
 }
 
-bool IsMemoryFileName(std::string_view name) {
-  return name.size() >= 6 && strncasecmp(name.data(), "mem://", 6) == 0;
-}
-
 }  // namespace
 
 SavedImageFormat SaveFormatForName(std::string_view fileName) {
@@ -30,7 +27,7 @@ SavedImageFormat SaveFormatForName(std::string_view fileName) {
 
 bool SaveImage(std::string_view fileName, const PixelImage& image) {
   const std::string path = NativePath(std::string(fileName).c_str());
-  if (path.empty() || IsMemoryFileName(path)) return false;
+  if (path.empty() || IsMemoryFileName(path.c_str())) return false;
   std::vector<uint8_t> file;
   bool encoded = false;
   switch (SaveFormatForName(fileName)) {

@@ -140,7 +140,7 @@ TEST_F(SaveImageTest, FailuresLeaveNoFileAndKeepTheOldOne) {
   EXPECT_EQ(testing::ReadFile(kept), (Bytes{1, 2, 3}));
   EXPECT_FALSE(SaveImage(folder_ + "missing/x.png", Picture(2, 2)));
   EXPECT_FALSE(SaveImage("mem://00000010.00001000", Picture(2, 2)));
-  EXPECT_FALSE(SaveImage("MEM:\\\\00000010.00001000", Picture(2, 2)));
+  EXPECT_FALSE(SaveImage("mem:\\\\00000010.00001000", Picture(2, 2)));
   mkdir((folder_ + "folder.png").c_str(), 0755);
   EXPECT_FALSE(SaveImage(folder_ + "folder.png", Picture(2, 2)));
   EXPECT_EQ(Leftovers({"kept.bmp", "folder.png"}), std::vector<std::string>{});

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "files/memory_files.h"
+#include "files/platform_paths.h"
 #include "gfx2d/image/image_decoders.h"
 #include "gfx2d/image/image_writers.h"
 #include "tests/gfx2d_image/image_fixtures.h"
@@ -165,6 +167,31 @@ TEST(ImageLoading, FontKeyMakesBlackTransparentInBmp) {
   EXPECT_EQ(PixelAt(image, 0, 0), 0u);
   ASSERT_TRUE(DecodeImage(bmp, kDefaultSpriteColourKey, image));
   EXPECT_EQ(PixelAt(image, 0, 0), kOpaque);
+}
+
+TEST(ImageLoading, ReadsDiskAndMemoryFiles) {
+  const PixelImage picture = Gradient(8, 8);
+  Bytes bmp, jpeg;
+  ASSERT_TRUE(EncodeBmp(picture, bmp));
+  ASSERT_TRUE(EncodeJpeg(picture, jpeg));
+  const std::string path = TempFolder() + "load.bmp";
+  testing::WriteFile(path, bmp);
+  PixelImage image;
+  ASSERT_TRUE(LoadImage(path.c_str(), kNoColourKey, image));
+  EXPECT_EQ(image.pixels, picture.pixels);
+
+  auto block = std::make_shared<ByteBlock>();
+  ASSERT_TRUE(block->Allocate(jpeg.size()));
+  std::copy(jpeg.begin(), jpeg.end(), block->bytes.get());
+  MemoryFile memory(block);
+  ASSERT_TRUE(LoadImage(memory.Name().c_str(), kNoColourKey, image));  // JPEG from memory too
+  EXPECT_EQ(image.width, 8);
+
+  const std::string gone = memory.Name();
+  memory.Withdraw();
+  EXPECT_FALSE(LoadImage(gone.c_str(), kNoColourKey, image));
+  EXPECT_FALSE(LoadImage((TempFolder() + "missing.png").c_str(), kNoColourKey, image));
+  EXPECT_TRUE(image.pixels.empty());
 }
 
 // Damaged files of every format fail cleanly: every truncation, and bytes
