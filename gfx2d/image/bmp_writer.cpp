@@ -44,17 +44,17 @@ bool EncodeBmp(const PixelImage& image, std::vector<uint8_t>& file) {
   PutU32(header + 38, kPixelsPerMetre);
   PutU32(header + 42, kPixelsPerMetre);
 
-  constexpr uint8_t keyRed = kDefaultSpriteColourKey & 0xFF;
-  constexpr uint8_t keyGreen = kDefaultSpriteColourKey >> 8 & 0xFF;
-  constexpr uint8_t keyBlue = kDefaultSpriteColourKey >> 16 & 0xFF;
+  // Pixels that are not opaque are written as blue 255, green 0, red 128:
+  // BMP has no alpha, and this marker is deliberately not the sprite key.
+  constexpr uint8_t markerBlue = 255, markerGreen = 0, markerRed = 128;
   for (int32_t y = 0; y < image.height; ++y) {
     const uint8_t* source = image.Row(image.height - 1 - y);
     uint8_t* target = file.data() + kHeadersSize + static_cast<size_t>(y) * stride;
     for (int32_t x = 0; x < image.width; ++x, source += 4, target += 3) {
       const bool opaque = source[3] == 255;
-      target[0] = opaque ? source[2] : keyBlue;
-      target[1] = opaque ? source[1] : keyGreen;
-      target[2] = opaque ? source[0] : keyRed;
+      target[0] = opaque ? source[2] : markerBlue;
+      target[1] = opaque ? source[1] : markerGreen;
+      target[2] = opaque ? source[0] : markerRed;
     }
   }
   return true;

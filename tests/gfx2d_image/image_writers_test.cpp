@@ -61,7 +61,7 @@ TEST(BmpWriter, WritesPaddedBottomUpRowsAndHeaders) {
   EXPECT_EQ(file[54 + 15], 0);  // padding
 }
 
-TEST(BmpWriter, PixelsThatAreNotOpaqueComeBackTransparent) {
+TEST(BmpWriter, PixelsThatAreNotOpaqueAreWrittenAsTheMarkerColour) {
   const PixelImage image = testing::MakeImage(3, 1, [](int32_t x, int32_t) {
     return x == 0 ? 0x123456u | kOpaque : x == 1 ? 0x123456u | 0x80000000u : 0x123456u;
   });
@@ -69,9 +69,13 @@ TEST(BmpWriter, PixelsThatAreNotOpaqueComeBackTransparent) {
   ASSERT_TRUE(EncodeBmp(image, file));
   PixelImage back;
   ASSERT_TRUE(DecodeBmp(file, kDefaultSpriteColourKey, back));
+  // File bytes blue 255, green 0, red 128: not the key, so they load opaque.
+  EXPECT_EQ(file[54 + 3], 255);
+  EXPECT_EQ(file[54 + 4], 0);
+  EXPECT_EQ(file[54 + 5], 128);
   EXPECT_EQ(PixelAt(back, 0, 0), 0x123456u | kOpaque);
-  EXPECT_EQ(PixelAt(back, 1, 0), 0u);
-  EXPECT_EQ(PixelAt(back, 2, 0), 0u);
+  EXPECT_EQ(PixelAt(back, 1, 0), 0xFF0080u | kOpaque);
+  EXPECT_EQ(PixelAt(back, 2, 0), 0xFF0080u | kOpaque);
 }
 
 class SaveImageTest : public ::testing::Test {
