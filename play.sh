@@ -7,4 +7,4 @@ cd "$(dirname "$0")"
 build=build/release
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVENDRIL_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)"
-exec "$build/examples/colour_cycle" "$@"
+exec "$build/game/granzel" "$@"

@@ -1,0 +1,72 @@
+// The scene every screen of the game starts its frame with: the canvas, the
+// loose grains and the options button.
+
+#include "game/game_state.h"
+#include "game/procedures.h"
+#include "vendril.h"
+
+namespace granzel {
+namespace {
+
+constexpr int kGrainSize = 5;
+
+// Builds the picture of all loose grains, in list order, from the grain
+// strip's pixels. Grain pictures are opaque or fully transparent, so the
+// result equals drawing each grain's quad in turn.
+void ComposeGrainLayer(GameState& game) {
+  RuntimeArray<int32_t>& layer = game.grainLayer;
+  vdr::DimArray(layer, kFieldWidth * kFieldHeight);
+  int32_t* pixels = layer.Data();
+  const int32_t* strip = game.grainStripPixels.Data();
+  const int stripWidth = vdr::ToInt(game.grainStripWidth);
+  const int32_t stripCount = game.grainStripPixels.Count();
+  const int32_t count = vdr::ArrayBounds(game.grains, 0);
+  for (int32_t i = 0; i < count; ++i) {
+    const Grain& g = game.grains[i];
+    const int left = vdr::ToInt(g.x), top = vdr::ToInt(g.y);
+    const int frameX = vdr::ToInt(g.variant) * kGrainSize, frameY = vdr::ToInt(g.colour) * kGrainSize;
+    for (int row = 0; row < kGrainSize; ++row) {
+      const int y = top + row;
+      if (y < 0 || y >= kFieldHeight) continue;
+      const int32_t source = (frameY + row) * stripWidth + frameX;
+      if (source < 0 || source + kGrainSize > stripCount) continue;
+      for (int column = 0; column < kGrainSize; ++column) {
+        const int x = left + column;
+        const int32_t texel = strip[source + column];
+        if (x >= 0 && x < kFieldWidth && (texel & 0xFF000000) != 0) pixels[y * kFieldWidth + x] = texel;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+void pintafondo() {
+  GameState& game = Game();
+  vdr::DrawSprite(kCanvas, 0, 0);
+  vdr::AlphaMode(-1);
+  if (vdr::ArrayBounds(game.grains, 0) > 0) {
+    ComposeGrainLayer(game);
+    vdr::UpdateSprite(game.grainLayer, kGrainLayer);
+    vdr::DrawSprite(kGrainLayer, 0, 0);
+  }
+  vdr::AlphaMode(0);
+  if (game.inOptions == 0) vdr::DrawSprite(kOptionsButton, 456, 0);
+}
+
+void PaintSettledGrains() {
+  GameState& game = Game();
+  const int32_t count = vdr::ArrayBounds(game.settledThisFrame, 0);
+  if (count == 0) return;
+  vdr::UseScreen(0);
+  vdr::AlphaMode(-1);
+  for (int32_t i = 0; i < count; ++i) {
+    const Grain& g = game.settledThisFrame[i];
+    vdr::DrawAnim(kGrainStrip, g.colour * 5 + g.variant, g.x, g.y);
+  }
+  vdr::AlphaMode(0);
+  vdr::UseScreen(-1);
+  vdr::RedimArray(game.settledThisFrame, 0);
+}
+
+}  // namespace granzel
