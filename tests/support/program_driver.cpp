@@ -1,0 +1,123 @@
+#include "tests/support/program_driver.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+extern char** environ;
+
+namespace vdr::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Output(const std::string& command) {
+  std::string text;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[256];
+    while (fgets(buffer, sizeof buffer, pipe) != nullptr) text += buffer;
+    pclose(pipe);
+  }
+  return text;
+}
+
+}  // namespace
+
+ProgramDriver::ProgramDriver(const std::string& executable, const std::string& mediaFolder,
+                             const std::string& workFolder)
+    : folder_(workFolder) {
+  fs::create_directories(folder_);
+  const fs::path program = fs::path(folder_) / fs::path(executable).filename();
+  fs::copy_file(executable, program, fs::copy_options::overwrite_existing);
+  if (!mediaFolder.empty()) {
+    fs::copy(mediaFolder, fs::path(folder_) / "Media",
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  }
+  const std::string path = program.string();
+  char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
+  if (posix_spawn(&pid_, path.c_str(), nullptr, nullptr, argv, environ) != 0) pid_ = -1;
+}
+
+ProgramDriver::~ProgramDriver() {
+  if (pid_ > 0 && Running()) {
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+  }
+}
+
+bool ProgramDriver::Running() {
+  if (pid_ <= 0) return false;
+  int status;
+  return waitpid(pid_, &status, WNOHANG) == 0;
+}
+
+bool ProgramDriver::WaitForWindow(double seconds) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  while (std::chrono::steady_clock::now() < deadline && Running()) {
+    const std::string id = Output("xdotool search --onlyvisible --pid " + std::to_string(pid_) + " 2>/dev/null");
+    if (!id.empty()) {
+      window_ = std::strtoul(id.c_str(), nullptr, 10);
+      return true;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  return false;
+}
+
+WindowPicture ProgramDriver::Capture() const {
+  WindowPicture picture;
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) return picture;
+  XWindowAttributes attributes;
+  if (XGetWindowAttributes(display, window_, &attributes) != 0) {
+    XImage* image = XGetImage(display, window_, 0, 0, static_cast<unsigned>(attributes.width),
+                              static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+    if (image != nullptr) {
+      picture.width = attributes.width;
+      picture.height = attributes.height;
+      picture.pixels.resize(static_cast<size_t>(picture.width) * picture.height);
+      for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+          const unsigned long pixel = XGetPixel(image, x, y);
+          const uint32_t red = (pixel >> 16) & 0xFF, green = (pixel >> 8) & 0xFF, blue = pixel & 0xFF;
+          picture.pixels[static_cast<size_t>(y) * picture.width + x] = red | green << 8 | blue << 16;
+        }
+      }
+      XDestroyImage(image);
+    }
+  }
+  XCloseDisplay(display);
+  return picture;
+}
+
+int ProgramDriver::Xdotool(const std::string& arguments) const {
+  std::string command = "xdotool " + arguments;
+  const std::string id = std::to_string(window_);
+  for (size_t at; (at = command.find("%w")) != std::string::npos;) command.replace(at, 2, id);
+  return std::system(command.c_str());
+}
+
+int ProgramDriver::WaitForExit(double seconds) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  while (pid_ > 0 && std::chrono::steady_clock::now() < deadline) {
+    int status;
+    const pid_t done = waitpid(pid_, &status, WNOHANG);
+    if (done == pid_) {
+      pid_ = -1;
+      return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return -1;
+}
+
+}  // namespace vdr::test

@@ -1,0 +1,57 @@
+#pragma once
+// Drives a real program built with the runtime from a test: starts it in a
+// folder of its own, finds its window, sends it real X input with xdotool,
+// reads what the window shows and waits for the program to end.
+
+#include <sys/types.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vdr::test {
+
+struct WindowPicture {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> pixels;  // red + green * 256 + blue * 65536, row 0 at the top
+  uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+class ProgramDriver {
+ public:
+  // Copies the executable (and the folder `mediaFolder`, when given, as
+  // "Media" beside it) into `workFolder` and starts the copy there.
+  ProgramDriver(const std::string& executable, const std::string& mediaFolder, const std::string& workFolder);
+  ~ProgramDriver();
+
+  // Waits until the program's window is mapped; false on timeout or exit.
+  bool WaitForWindow(double seconds);
+  // What the window shows now.
+  WindowPicture Capture() const;
+  // xdotool with "%w" replaced by the window id.
+  int Xdotool(const std::string& arguments) const;
+  // Waits for the end of the program; its exit code, or -1 on timeout
+  // (the program is then killed).
+  int WaitForExit(double seconds);
+  bool Running();
+
+  const std::string& folder() const { return folder_; }
+
+ private:
+  std::string folder_;
+  pid_t pid_ = -1;
+  unsigned long window_ = 0;
+};
+
+// Counts the pixels of a rectangle for which the predicate holds.
+template <typename Predicate>
+int CountPixels(const WindowPicture& picture, int x0, int y0, int x1, int y1, Predicate predicate) {
+  int count = 0;
+  for (int y = y0; y < y1 && y < picture.height; ++y) {
+    for (int x = x0; x < x1 && x < picture.width; ++x) count += predicate(picture.At(x, y)) ? 1 : 0;
+  }
+  return count;
+}
+
+}  // namespace vdr::test
