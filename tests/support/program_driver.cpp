@@ -54,10 +54,18 @@ ProgramDriver::~ProgramDriver() {
   }
 }
 
-bool ProgramDriver::Running() {
-  if (pid_ <= 0) return false;
+void ProgramDriver::Poll() {
+  if (pid_ <= 0) return;
   int status;
-  return waitpid(pid_, &status, WNOHANG) == 0;
+  if (waitpid(pid_, &status, WNOHANG) == pid_) {
+    pid_ = -1;
+    exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  }
+}
+
+bool ProgramDriver::Running() {
+  Poll();
+  return pid_ > 0;
 }
 
 bool ProgramDriver::WaitForWindow(double seconds) {
@@ -108,16 +116,10 @@ int ProgramDriver::Xdotool(const std::string& arguments) const {
 
 int ProgramDriver::WaitForExit(double seconds) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-  while (pid_ > 0 && std::chrono::steady_clock::now() < deadline) {
-    int status;
-    const pid_t done = waitpid(pid_, &status, WNOHANG);
-    if (done == pid_) {
-      pid_ = -1;
-      return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    }
+  while (Running() && std::chrono::steady_clock::now() < deadline) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
-  return -1;
+  return Running() ? -1 : exitCode_;
 }
 
 }  // namespace vdr::test

@@ -39,8 +39,12 @@ class ProgramDriver {
   const std::string& folder() const { return folder_; }
 
  private:
+  // Reaps the program when it has ended and keeps its exit code.
+  void Poll();
+
   std::string folder_;
   pid_t pid_ = -1;
+  int exitCode_ = -1;
   unsigned long window_ = 0;
 };
 
