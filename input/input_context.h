@@ -49,8 +49,8 @@ class InputContext {
   void PollKeyboard();
   // A key event taken from the queue elsewhere (the message pump).
   void ApplyKeyEvent(const SDL_KeyboardEvent& event);
-  // Focus changes; on return the keys and buttons are taken afresh, since
-  // they may have changed while the window was away.
+  // Focus changes. When the window comes back, keys and buttons are taken
+  // afresh, since they may have changed while it was away.
   void SetWindowActive(bool active);
   bool WindowActive() const { return windowActive_; }
   // Bit 7 of the snapshot: the key with that code is held.

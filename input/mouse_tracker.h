@@ -40,7 +40,6 @@ class MouseTracker {
 
   // The next read takes new movement (once per frame).
   void MarkFreshRead() { needsFreshRead_ = true; }
-  bool NeedsFreshRead() const { return needsFreshRead_; }
 
   // A read. In pointer mode the movement is the way from the tracked
   // position to `cursor` (the system pointer in window coordinates), which
