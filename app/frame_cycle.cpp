@@ -107,6 +107,7 @@ void ShowScreen() {
   engine.previousFrameTime = engine.currentFrameTime;
   engine.currentFrameTime = Clock();
   if (engine.paused != 0) PauseLoop();
+  if (engine.input != nullptr) engine.input->BeginFrame();
   PollInput();
   CheckEndKeys();
   PumpMessages(ResolveMessageCallback());

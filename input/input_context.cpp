@@ -49,7 +49,7 @@ void InputContext::SetUpDevices(SDL_Window* window, bool captureMouse) {
   mouse_.SetPosition(SystemPointer());
   for (int code = 0; code < 256; ++code) {
     keyState_[code] = 0;
-    held_[code] = pressedSincePoll_[code] = false;
+    held_[code] = unseenPress_[code] = tapsThisFrame_[code] = tapsLastFrame_[code] = false;
   }
 
   pointerShown_ = false;
@@ -84,8 +84,16 @@ void InputContext::PollKeyboard() {
     for (int i = 0; i < count; ++i) ApplyKeyEvent(events[i].key);
   }
   for (int code = 0; code < 256; ++code) {
-    keyState_[code] = held_[code] || pressedSincePoll_[code] ? 0x80 : 0;
-    pressedSincePoll_[code] = false;
+    if (!held_[code] && unseenPress_[code]) tapsThisFrame_[code] = true;
+    unseenPress_[code] = false;
+    keyState_[code] = held_[code] || tapsThisFrame_[code] || tapsLastFrame_[code] ? 0x80 : 0;
+  }
+}
+
+void InputContext::BeginFrame() {
+  for (int code = 0; code < 256; ++code) {
+    tapsLastFrame_[code] = tapsThisFrame_[code];
+    tapsThisFrame_[code] = false;
   }
 }
 
@@ -94,7 +102,7 @@ void InputContext::ApplyKeyEvent(const SDL_KeyboardEvent& event) {
   const uint8_t code = ScanCodeFromSdl(event.keysym.scancode);
   if (code == 0) return;
   held_[code] = event.state == SDL_PRESSED;
-  if (held_[code]) pressedSincePoll_[code] = true;
+  if (held_[code]) unseenPress_[code] = true;
 }
 
 void InputContext::SetWindowActive(bool active) {

@@ -44,9 +44,12 @@ class InputContext {
 
   // Keyboard. PollKeyboard takes the key events waiting for the window and
   // updates the snapshot; while the window is not active the snapshot keeps
-  // its last contents. A key pressed and released between two polls reads as
-  // held for one poll, so a quick tap is never lost.
+  // its last contents. A key pressed and released before any poll saw it
+  // held (a quick tap) reads as held until the end of the next frame, so the
+  // tap is never lost, whichever poll of that frame looks first.
   void PollKeyboard();
+  // The frame cycle's poll marks a new frame: taps of the frame before last expire.
+  void BeginFrame();
   // A key event taken from the queue elsewhere (the message pump).
   void ApplyKeyEvent(const SDL_KeyboardEvent& event);
   // Focus changes. When the window comes back, keys and buttons are taken
@@ -92,7 +95,9 @@ class InputContext {
 
   uint8_t keyState_[256] = {};  // the snapshot the commands read
   bool held_[256] = {};         // what the key events say now
-  bool pressedSincePoll_[256] = {};
+  bool unseenPress_[256] = {};    // pressed, and no poll has seen it held yet
+  bool tapsThisFrame_[256] = {};  // taps found since the frame began
+  bool tapsLastFrame_[256] = {};  // taps found during the frame before
   TypedCharRules typed_;
 
   MouseTracker mouse_;

@@ -145,6 +145,16 @@ TEST_F(InputWindowTest, KeyDownReadsKeysByTheirPosition) {
   EXPECT_EQ(KeyDown(44), 0);
 }
 
+TEST_F(InputWindowTest, AQuickTapIsSeenUntilTheEndOfTheNextFrame) {
+  Drive("key s");  // pressed and released before any poll saw it
+  ShowScreen();
+  EXPECT_EQ(KeyDown(31), 1);  // the frame's own poll did not use it up
+  ShowScreen();
+  EXPECT_EQ(KeyDown(31), 1);
+  ShowScreen();
+  EXPECT_EQ(KeyDown(31), 0);
+}
+
 TEST_F(InputWindowTest, GermanLayoutKeepsTheCodesAndTypesItsOwnLetters) {
   ASSERT_EQ(std::system("setxkbmap de"), 0);
   SyncWithServer();
