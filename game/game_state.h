@@ -55,6 +55,7 @@ struct GameState {
   double rainOn = 0, rainColour = 1;
   double optionsTab = 1;
   double inOptions = 0;
+  double screenshotKeyWasDown = 0;
 
   RuntimeArray<Grain> grains;
   RuntimeArray<int32_t> cells;  // kFieldWidth × kFieldHeight, index y × 480 + x

@@ -157,10 +157,13 @@ void GameMain() {
     if (game.rainOn == 1) Rain(game);
     AdvanceGrains(game);
     PaintSettledGrains();
-    if (vdr::KeyDown(kScreenshotKey) != 0 || (game.pressing != 0 && HotspotAt(game.clickX, game.clickY) == 2)) {
+    // The key captures once per press, however long it is held.
+    const bool keyDown = vdr::KeyDown(kScreenshotKey) != 0;
+    const bool keyPressed = keyDown && game.screenshotKeyWasDown == 0;
+    game.screenshotKeyWasDown = keyDown ? 1 : 0;
+    if (keyPressed || (game.pressing != 0 && HotspotAt(game.clickX, game.clickY) == 2)) {
       SaveCapture();
-      // One capture per press: wait for the button and the key to come up.
-      while (vdr::MouseAxis(3) != 0 || vdr::KeyDown(kScreenshotKey) != 0) vdr::SleepMs(1);
+      while (vdr::MouseAxis(3) != 0) vdr::SleepMs(1);
     }
     vdr::ShowScreen();
   }
