@@ -1,0 +1,144 @@
+// The cost of Granzel's frame with many loose grains: advance (the sand step
+// and painting settled grains into the canvas), draw (the scene) and present
+// (the frame cycle without its pacing wait), for 1,000 to 100,000 grains from
+// a fixed seed; and the same frames drawn the plain way, each grain with its
+// own polygon batch and each settled grain with its own visit of screen 0.
+// Run under Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" build/release/bench/game/granzel_scene_bench
+
+#include <chrono>
+#include <cstdio>
+
+#include "game/game_state.h"
+#include "game/grains.h"
+#include "game/procedures.h"
+#include "vendril.h"
+
+namespace {
+
+using granzel::GameState;
+using granzel::Grain;
+using Clock = std::chrono::steady_clock;
+
+double Milliseconds(Clock::time_point from) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - from).count();
+}
+
+void Configure(vdr::ProjectSettings& settings) {
+  settings.screenWidth = 480;
+  settings.screenHeight = 320;
+  settings.captureMouse = 0;
+  settings.windowTitle = "Granzel scene benchmark";
+}
+
+void SetUpScene(GameState& game) {
+  vdr::SetPackFile(GRANZEL_MEDIA_FOLDER "/media.sbx", GRANZEL_MEDIA_FOLDER "/snd.sbx");
+  vdr::SetScreen(480, 320, 0);
+  vdr::SmoothShading(1);
+  vdr::CreateScreen(0, granzel::kCanvas, 480, 320);
+  vdr::LoadAnim("rayas.png", granzel::kGrainStrip, 5, 5);
+  vdr::LoadSprite("options.png", granzel::kOptionsButton);
+  double height = 0;
+  vdr::GetSpriteSize(granzel::kGrainStrip, game.grainStripWidth, height);
+  vdr::SpriteToMem(game.grainStripPixels, granzel::kGrainStrip);
+  vdr::DimArray(game.grainLayer, granzel::kFieldWidth * granzel::kFieldHeight);
+  vdr::MemToSprite(game.grainLayer, granzel::kGrainLayer, granzel::kFieldWidth, granzel::kFieldHeight);
+  // No pacing wait: only the frame's own work is measured.
+  vdr::ActiveRenderContext()->framePeriod = 0;
+}
+
+void Populate(GameState& game, int count) {
+  vdr::SeedRandom(1234);
+  granzel::ResetField(game);
+  vdr::DimArray(game.grains, count);
+  for (int i = 0; i < count; ++i) {
+    game.grains[i] = Grain{static_cast<double>(vdr::Random(477) + 1), static_cast<double>(vdr::Random(250) + 1),
+                           static_cast<double>(vdr::Random(59)), static_cast<double>(vdr::Random(4)), 0};
+  }
+  // A settled floor of sand, so that grains land, slide and settle.
+  for (int x = 1; x < 479; ++x) game.cells[316 * 480 + x] = 5;
+}
+
+// The plain way: one polygon batch per loose grain ...
+void DrawGrainsOneByOne(const GameState& game) {
+  vdr::DrawSprite(granzel::kCanvas, 0, 0);
+  vdr::AlphaMode(-1);
+  for (int32_t i = 0; i < vdr::ArrayBounds(game.grains, 0); ++i) {
+    const Grain& g = game.grains[i];
+    const double u = g.variant * 5, v = g.colour * 5;
+    vdr::StartPoly(granzel::kGrainStrip, 0);
+    vdr::PolyVector(g.x, g.y, u, v, 0xFFFFFF);
+    vdr::PolyVector(g.x, g.y + 5, u, v + 5, 0xFFFFFF);
+    vdr::PolyVector(g.x + 5, g.y + 5, u + 5, v + 5, 0xFFFFFF);
+    vdr::PolyVector(g.x + 5, g.y, u + 5, v, 0xFFFFFF);
+    vdr::EndPoly();
+  }
+  vdr::AlphaMode(0);
+  vdr::DrawSprite(granzel::kOptionsButton, 456, 0);
+}
+
+// ... and one visit of screen 0 per settled grain.
+void PaintSettledOneByOne(GameState& game) {
+  for (int32_t i = 0; i < vdr::ArrayBounds(game.settledThisFrame, 0); ++i) {
+    const Grain& g = game.settledThisFrame[i];
+    vdr::UseScreen(0);
+    vdr::AlphaMode(-1);
+    vdr::DrawAnim(granzel::kGrainStrip, g.colour * 5 + g.variant, g.x, g.y);
+    vdr::AlphaMode(0);
+    vdr::UseScreen(-1);
+  }
+  vdr::RedimArray(game.settledThisFrame, 0);
+}
+
+struct FrameCost {
+  double advance = 0, draw = 0, present = 0;
+  double Total() const { return advance + draw + present; }
+};
+
+FrameCost Measure(GameState& game, int grains, bool plain, int frames) {
+  Populate(game, grains);
+  FrameCost cost;
+  for (int frame = 0; frame < frames; ++frame) {
+    auto start = Clock::now();
+    granzel::AdvanceGrains(game);
+    if (plain) {
+      PaintSettledOneByOne(game);
+    } else {
+      granzel::PaintSettledGrains();
+    }
+    cost.advance += Milliseconds(start);
+    start = Clock::now();
+    if (plain) {
+      DrawGrainsOneByOne(game);
+    } else {
+      granzel::pintafondo();
+    }
+    cost.draw += Milliseconds(start);
+    start = Clock::now();
+    vdr::ShowScreen();
+    cost.present += Milliseconds(start);
+  }
+  cost.advance /= frames;
+  cost.draw /= frames;
+  cost.present /= frames;
+  return cost;
+}
+
+void Main() {
+  GameState& game = granzel::Game();
+  SetUpScene(game);
+  std::printf("%8s %9s %9s %9s %9s   %s\n", "grains", "frame ms", "advance", "draw", "present", "plain way");
+  for (int grains : {1000, 10000, 50000, 100000}) {
+    const int frames = grains >= 50000 ? 10 : 30;
+    const FrameCost cost = Measure(game, grains, false, frames);
+    const FrameCost plain = Measure(game, grains, true, grains >= 50000 ? 3 : 10);
+    std::printf("%8d %9.2f %8.0f%% %8.0f%% %8.0f%%   %.1f ms (%.1f times)\n", grains, cost.Total(),
+                100 * cost.advance / cost.Total(), 100 * cost.draw / cost.Total(), 100 * cost.present / cost.Total(),
+                plain.Total(), plain.Total() / cost.Total());
+  }
+}
+
+const vdr::ProcedureEntry kProcedures[] = {{nullptr, nullptr}};
+
+}  // namespace
+
+const vdr::Program vdr::kProgram = {Configure, Main, kProcedures};
