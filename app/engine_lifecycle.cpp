@@ -13,6 +13,8 @@
 #include "files/file_channels.h"
 #include "files/file_resolver.h"
 #include "files/platform_paths.h"
+#include "gfx2d/capture_commands.h"
+#include "gfx2d/font_commands.h"
 #include "gfx2d/render_context.h"
 #include "input/input_context.h"
 #include "runtime/random.h"
@@ -95,10 +97,10 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
   const double now = Clock();             // 22
   engine.currentFrameTime = engine.previousFrameTime = engine.startTime = now;
 
-  engine.renderContext->ClearFrame(0);    // 23
+  ClearScreen(0);                         // 23: also drops any background
   PresentAndPace(nullptr);
   engine.renderContext->SetViewport(0, 0, 0, 0);
-  // 24: the default font is loaded here.
+  LoadDefaultFont();                      // 24
   engine.renderContext->currentFont = 0;  // 25
   engine.paused = 0;
   SDL_SetCursor(SDL_GetDefaultCursor());  // 26
