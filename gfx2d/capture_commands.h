@@ -23,7 +23,8 @@ void GrabBackground();
 void ClearScreen(double colour);
 
 // The format follows the name: ".png" PNG, "...jpg" JPEG, anything else BMP.
-// Failures record error 3.
+// Failures record error 3. A screenshot is the window's frame as drawn so
+// far: take it after drawing and before ShowScreen.
 void SaveScreenshot(const RuntimeString& file);
 void SaveSprite(const RuntimeString& file, double slot);
 

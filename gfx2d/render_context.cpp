@@ -262,7 +262,6 @@ void OpenGLLumet::ClearFrame(int32_t colour) {
 void OpenGLLumet::PresentFrame() {
   if (window == nullptr) return;
   EndScreen();  // every frame is presented from the window's back buffer
-  KeepPresentedFrame();
   SDL_GL_SwapWindow(window);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
@@ -281,7 +280,6 @@ void OpenGLLumet::Close() {
   if (window == nullptr) return;
   // Textures and framebuffers go while the context is still current.
   ReleaseScreens();
-  DeleteTexture(presentedFrame_);
   for (int32_t slot = 0; slot < kSpriteSlots; ++slot) FreeSprite(slot);
   for (int32_t background = 0; background < kBackgroundSlots; ++background) ClearBackground(background);
   if (fullScreen) SDL_SetWindowFullscreen(window, 0);  // give the desktop its mode back

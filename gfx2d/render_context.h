@@ -112,6 +112,9 @@ class OpenGLLumet {
   void EndScreen();
   bool GrabSprite(int32_t slot, int32_t x, int32_t y, int32_t w, int32_t h);
   int32_t ReadPixel(int32_t x, int32_t y);
+  // Saves the window's frame as drawn so far (its back buffer): the front
+  // buffer cannot be read back reliably (Mesa's software rasterizers and
+  // composited desktops give black), so programs save before ShowScreen.
   bool SaveScreenshot(const char* fileName);
   bool SaveSprite(const char* fileName, int32_t slot);
 
@@ -171,20 +174,12 @@ class OpenGLLumet {
   // How the sprite colour key reads back from the current target.
   int32_t StoredColourKey();
   void ReleaseScreens();
-  // Copies the finished frame aside before it is presented: the window's
-  // front buffer cannot be read back reliably (Mesa's software rasterizers
-  // and composited desktops give black), so screenshots come from this copy.
-  void KeepPresentedFrame();
 
   // The slot of the batch's texture, or -1; a batch on an empty slot draws nothing.
   int32_t batchSlot_ = -1;
   bool batchDrawable_ = true;
   // Reused by every grab and in-place update that stages pixels.
   std::vector<uint8_t> stagingPixels_;
-  // The last presented frame, in the top-left width x height texels.
-  uint32_t presentedFrame_ = 0;
-  int32_t presentedTextureWidth_ = 0;
-  int32_t presentedTextureHeight_ = 0;
 };
 
 // The process-wide render context (owned by the engine state), or null.

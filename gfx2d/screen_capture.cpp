@@ -1,7 +1,6 @@
-// Saving the presented frame or a sprite as an image file.
+// Saving the frame or a sprite as an image file.
 
 #include <SDL2/SDL_opengl.h>
-
 
 #include "gfx2d/gl_extensions.h"
 #include "gfx2d/gl_state.h"
@@ -10,35 +9,16 @@
 
 namespace vdr {
 
-void OpenGLLumet::KeepPresentedFrame() {
-  if (width < 1 || height < 1 || width > maxTextureSize || height > maxTextureSize) return;
-  const int32_t tw = TextureSide(width), th = TextureSide(height);
-  ScopedTextureBinding keep(0);
-  if (presentedFrame_ == 0 || presentedTextureWidth_ != tw || presentedTextureHeight_ != th) {
-    DeleteTexture(presentedFrame_);
-    presentedFrame_ = CreateEmptyTexture(tw, th);
-    presentedTextureWidth_ = tw;
-    presentedTextureHeight_ = th;
-  } else {
-    glBindTexture(GL_TEXTURE_2D, presentedFrame_);
-  }
-  glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, width, height);
-}
-
 bool OpenGLLumet::SaveScreenshot(const char* fileName) {
   PixelImage image;
   if (fileName == nullptr || !image.Reset(width, height)) return false;
-  if (presentedFrame_ != 0) {
-    ReadTextureCorner(presentedFrame_, presentedTextureWidth_, presentedTextureHeight_, image);
-  } else {
-    // Nothing presented yet: the frame being drawn.
-    const GLint framebuffer = CurrentFramebufferBinding();
-    if (framebuffer != 0) Gl().glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
-    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, image.pixels.data());
-    if (framebuffer != 0) Gl().glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, static_cast<GLuint>(framebuffer));
-  }
+  // The window, even while an offscreen screen is bound.
+  const GLint framebuffer = CurrentFramebufferBinding();
+  if (framebuffer != 0) Gl().glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+  glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, image.pixels.data());
+  if (framebuffer != 0) Gl().glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, static_cast<GLuint>(framebuffer));
   // A frame has no transparency, whatever the window keeps in its alpha.
   for (size_t i = 3; i < image.pixels.size(); i += 4) image.pixels[i] = 255;
   FlipRows(image);

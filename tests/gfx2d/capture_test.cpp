@@ -81,10 +81,15 @@ TEST_F(CaptureTest, SavedScreenshotMatchesTheFrame) {
   DrawSprite(60, 100, 100);
   DrawRect(0, 0, 30, 20, test::kKey);  // no transparency in a saved frame
   const PixelImage frame = test::ReadFrame();
-  ShowScreen();
+  // The window is saved even while a framebuffer screen is current (a
+  // copying screen draws into the window itself).
+  CreateScreen(0, 63, 40, 40);
+  const bool framebuffer = ActiveRenderContext()->screens[0].HasFramebuffer();
   for (const char* name : {"shot.png", "shot.bmp"}) {
     const std::string path = test::TempPath(name);
+    if (framebuffer) UseScreen(0);
     SaveScreenshot(path.c_str());
+    UseScreen(-1);
     ASSERT_EQ(ErrorStatus().code, 0) << name;
     PixelImage saved;
     ASSERT_TRUE(LoadImage(path.c_str(), kNoColourKey, saved)) << name;
