@@ -110,6 +110,12 @@ void OpenGLLumet::ReleaseScreens() {
 
 int32_t OpenGLLumet::StoredColourKey() {
   if (colourKey == 0 || colourKey == kNoColourKey) return 0;
+  // Without room for the probe pixel the key is taken as it is (exact on
+  // displays with 8 bits per channel); the result is in the read-back order
+  // blue, green, red.
+  if (viewport.w < 5 || viewport.h < 5) {
+    return (colourKey >> 16 & 0xFF) | (colourKey & 0xFF00) | (colourKey & 0xFF) << 16;
+  }
   // The probe pixel is drawn opaque, whatever the blending mode.
   const bool blending = glIsEnabled(GL_BLEND) == GL_TRUE;
   glDisable(GL_BLEND);

@@ -7,6 +7,8 @@
 
 #include <cerrno>
 
+#include "files/file_resolver.h"
+#include "files/pack_writer.h"
 #include "files/platform_paths.h"
 #include "gfx2d/drawing_commands.h"
 #include "gfx2d/font_commands.h"
@@ -153,6 +155,32 @@ TEST_F(FontTest, DefaultFontPrefersPngThenBmp) {
   GetFontSize(w, h);
   EXPECT_EQ(w, 8);
   ASSERT_EQ(chdir(previous), 0);
+}
+
+TEST_F(FontTest, DefaultFontComesFromTheMediaPack) {
+  std::vector<PackSourceFile> files(1);
+  files[0].name = "SmalFont.png";
+  files[0].data = testing::ReadFile(WriteFont("packed-font.png", 64, 64, [](int32_t) { return test::kWhite; }));
+  std::vector<uint8_t> pack;
+  std::string error;
+  ASSERT_TRUE(BuildPack(files, false, pack, error)) << error;
+  const std::string previousPack = MemoryContext().PackName();
+  MemoryContext().SetPack(test::WriteTempFile("fonts.sbx", pack));
+  // A folder without font files: the font can only come from the pack.
+  const std::string folder = TempFolder() + "no-fonts/";
+  ASSERT_EQ(mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST, true);
+  char previous[4096];
+  ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  ClearErrorCode();
+  LoadDefaultFont();
+  EXPECT_EQ(ErrorStatus().code, 0);
+  int32_t w, h;
+  GetFontSize(w, h);
+  EXPECT_EQ(w, 4);
+  ASSERT_EQ(chdir(previous), 0);
+  MemoryContext().SetPack(previousPack);
+  LoadDefaultFont();
 }
 
 }  // namespace

@@ -85,6 +85,19 @@ TEST_F(ScreenTest, KeyColourOnAScreenMakesTransparentPixels) {
   EXPECT_EQ(Pixel(31, 30), test::kRed);
 }
 
+TEST_F(ScreenTest, TinyScreensKeepTheirTransparency) {
+  // Too small for the copying path's probe of how the key colour is stored.
+  CreateScreen(2, kScreenSlot + 4, 3, 3);
+  UseScreen(2);
+  DrawRect(0, 0, 3, 3, test::kRed);
+  SetPixel(1, 1, test::kKey);
+  UseScreen(-1);
+  ClearScreen(test::kGreen);
+  DrawSprite(kScreenSlot + 4, 10, 10);
+  EXPECT_EQ(Pixel(10, 10), test::kRed);
+  EXPECT_EQ(Pixel(11, 11), test::kGreen);
+}
+
 TEST_F(ScreenTest, DrawingContinuesOnTheScreensPicture) {
   UseScreen(0);
   DrawRect(0, 0, 10, 10, test::kRed);
@@ -125,6 +138,7 @@ TEST_F(ScreenTest, GrabSpriteTakesAWindowRectangle) {
   SetPixel(3, 3, test::kKey);
   test::MakeSolidSprite(kScreenSlot + 1, 1, 1, test::kWhite);
   SetSpriteAnim(kScreenSlot + 1, 1, 1);
+  AlphaMode(0.5);  // blending does not disturb how the key is recognised
   EXPECT_EQ(GrabSprite(kScreenSlot + 1, 0, 0, 20, 10), 1);
   const SpriteRecord& s = ActiveRenderContext()->sprites[kScreenSlot + 1];
   EXPECT_EQ(s.width, 20);
