@@ -22,8 +22,6 @@
 
 namespace vdr {
 
-constexpr int32_t kDefaultColourKey = 0x8000FF;  // red 255, green 0, blue 128
-
 // What the last bind selected; -1 = nothing.
 struct BoundTextures {
   int32_t unit0 = -1;
@@ -138,8 +136,8 @@ class OpenGLLumet {
   bool fullScreen = false;
   int multisample = 0;
   Rect viewport;
-  int32_t colourKey = kDefaultColourKey;
-  int32_t fontColourKey = 0;
+  int32_t colourKey = kDefaultSpriteColourKey;  // sprites and primitives
+  int32_t fontColourKey = kDefaultFontColourKey;
   bool contextReady = false;
   double nextFrameTime = 0;
   double framePeriod = 0;
