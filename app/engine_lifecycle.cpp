@@ -89,7 +89,10 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
   } else {
     engine.renderContext->GoWindowed();
   }
-  // 16, 17: input devices and the sound device are opened for the window.
+  engine.input->SetUpDevices(engine.window, settings.captureMouse != 0);  // 16
+  // 17: the sound device is opened for the window; the input context gets
+  // the window handle too.
+  engine.input->SetWindow(engine.window);
 
   engine.renderContext->currentFont = 0;  // 18
   CreateResolverContexts(ExecutablePath());  // 19, 20
@@ -107,7 +110,7 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
   const double later = Clock();           // 27
   engine.currentFrameTime = engine.previousFrameTime = engine.startTime = later;
   if (showMode == 0) engine.renderContext->HideWindow();  // 28
-  // 29: the mouse mode is applied here.
+  engine.input->ShowPointer(settings.captureMouse == 0);  // 29: the mouse mode
   WriteLogLine("Init Finalized");  // 30
   ResetErrorStatus();              // 31
 }
@@ -124,7 +127,8 @@ void EngineShutdown() {
   EnterExecutableFolder();  // 5
   CloseAllFileChannels();  // 6
   // 7: the network is shut down here.
-  SetActiveInput(nullptr);  // 8
+  if (engine.input != nullptr) engine.input->ReleaseDevices();  // 8
+  SetActiveInput(nullptr);
   engine.input.reset();
   // 9, 10: the sound slots and the sound device are released here.
   SetActiveRenderContext(nullptr);  // 11
