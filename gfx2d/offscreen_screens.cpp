@@ -3,9 +3,6 @@
 
 #include <SDL2/SDL_opengl.h>
 
-#include <algorithm>
-#include <cstring>
-
 #include "gfx2d/gl_extensions.h"
 #include "gfx2d/gl_state.h"
 #include "gfx2d/render_context.h"
