@@ -2,6 +2,9 @@
 // measurement ends with glFinish). Run under Xvfb, once per screen path:
 //   xvfb-run -a build/release/bench/gfx2d/gfx2d_bench
 //   VENDRIL_NO_FRAMEBUFFER=1 xvfb-run -a build/release/bench/gfx2d/gfx2d_bench
+// Small draws on llvmpipe cost one of two levels from run to run (a few or a
+// few tens of microseconds, following Mesa's buffer allocations), so the
+// figure of one batch per quad is worth taking from several runs.
 
 #include <SDL2/SDL_opengl.h>
 
