@@ -132,13 +132,11 @@ void EngineShutdown() {
   engine.input.reset();
   // 9, 10: the sound slots and the sound device are released here.
   SetActiveRenderContext(nullptr);  // 11
-  SDL_Window* window = engine.renderContext->window;
   engine.renderContext->Close();
   engine.renderContext.reset();
   // 12: the 3D scene is destroyed here.
   ReleaseResolverContexts();  // 13
-  if (window != nullptr) SDL_DestroyWindow(window);  // 14
-  engine.window = nullptr;
+  engine.window = nullptr;  // 14: closing the render context destroyed its window
   WriteLogLine("vdr is shut down");  // 15
 }
 
