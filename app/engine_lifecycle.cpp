@@ -13,6 +13,8 @@
 #include "files/file_channels.h"
 #include "files/file_resolver.h"
 #include "files/platform_paths.h"
+#include "gfx2d/capture_commands.h"
+#include "gfx2d/font_commands.h"
 #include "gfx2d/render_context.h"
 #include "input/input_context.h"
 #include "runtime/random.h"
@@ -98,10 +100,10 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
   const double now = Clock();             // 22
   engine.currentFrameTime = engine.previousFrameTime = engine.startTime = now;
 
-  engine.renderContext->ClearFrame(0);    // 23
+  ClearScreen(0);                         // 23: also drops any background
   PresentAndPace(nullptr);
   engine.renderContext->SetViewport(0, 0, 0, 0);
-  // 24: the default font is loaded here.
+  LoadDefaultFont();                      // 24
   engine.renderContext->currentFont = 0;  // 25
   engine.paused = 0;
   SDL_SetCursor(SDL_GetDefaultCursor());  // 26
@@ -130,13 +132,11 @@ void EngineShutdown() {
   engine.input.reset();
   // 9, 10: the sound slots and the sound device are released here.
   SetActiveRenderContext(nullptr);  // 11
-  SDL_Window* window = engine.renderContext->window;
   engine.renderContext->Close();
   engine.renderContext.reset();
   // 12: the 3D scene is destroyed here.
   ReleaseResolverContexts();  // 13
-  if (window != nullptr) SDL_DestroyWindow(window);  // 14
-  engine.window = nullptr;
+  engine.window = nullptr;  // 14: closing the render context destroyed its window
   WriteLogLine("vdr is shut down");  // 15
 }
 
