@@ -1,0 +1,110 @@
+// Plays Granzel through its screens and saves what the window shows, for the
+// README (run by hand, under X):
+//   xvfb-run -a -s "-screen 0 1280x1024x24" build/release/tests/game/granzel_tour docs
+// writes granzel-intro.png, granzel-colours.png, granzel-backgrounds.png,
+// granzel-clips.png and granzel-painting.png into the given folder.
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <thread>
+
+#include "files/platform_paths.h"
+#include "gfx2d/image/image_writers.h"
+#include "tests/support/program_driver.h"
+
+namespace {
+
+using vdr::test::ProgramDriver;
+using vdr::test::WindowPicture;
+
+void Wait(double seconds) { std::this_thread::sleep_for(std::chrono::duration<double>(seconds)); }
+
+class Tour {
+ public:
+  Tour(ProgramDriver& game, std::string folder) : game_(game), folder_(std::move(folder)) {}
+
+  void Save(const char* name) {
+    const WindowPicture picture = game_.Capture();
+    vdr::PixelImage image;
+    if (!image.Reset(picture.width, picture.height)) return;
+    for (int y = 0; y < picture.height; ++y) {
+      uint8_t* row = image.Row(y);
+      for (int x = 0; x < picture.width; ++x, row += 4) {
+        const uint32_t c = picture.At(x, y);
+        row[0] = c & 0xFF, row[1] = c >> 8 & 0xFF, row[2] = c >> 16 & 0xFF, row[3] = 255;
+      }
+    }
+    const std::string path = folder_ + "/" + name;
+    std::printf("%s %s\n", vdr::SaveImage(path, image) ? "wrote" : "could not write", path.c_str());
+  }
+  void Click(int x, int y) {
+    game_.Xdotool("mousemove --window %w " + std::to_string(x) + " " + std::to_string(y) +
+                  " mousedown 1 sleep 0.2 mouseup 1");
+    Wait(0.4);
+  }
+  void Pour(int x, int y, double seconds) {
+    game_.Xdotool("mousemove --window %w " + std::to_string(x) + " " + std::to_string(y) + " mousedown 1");
+    Wait(seconds);
+    game_.Xdotool("mouseup 1");
+  }
+  void Park() { game_.Xdotool("mousemove --window %w 470 310"); }
+  void ChooseColour(int cell) {
+    Click(468, 12);
+    Click(80, 280);
+    Click(cell % 10 * 40 + 60, cell / 10 * 40 + 40);
+  }
+
+ private:
+  ProgramDriver& game_;
+  std::string folder_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: granzel_tour FOLDER\n");
+    return 2;
+  }
+  ProgramDriver game(GRANZEL_EXECUTABLE, GRANZEL_MEDIA_FOLDER, vdr::TempFolder() + "granzel-tour");
+  if (!game.WaitForWindow(60)) return 1;
+  Tour tour(game, argv[1]);
+  Wait(3.5);  // the intro pictures have arrived; the program waits before the fade
+  tour.Save("granzel-intro.png");
+  Wait(6);
+
+  // The picker pages.
+  tour.Click(468, 12);
+  tour.Park();
+  Wait(0.5);
+  tour.Save("granzel-colours.png");
+  tour.Click(120, 280);
+  tour.Park();
+  Wait(0.5);
+  tour.Save("granzel-backgrounds.png");
+  tour.Click(200, 280);
+  tour.Park();
+  Wait(0.5);
+  tour.Save("granzel-clips.png");
+  tour.Click(120, 280);
+  tour.Click(100, 40);  // a landscape
+
+  // A clip to build on, then sand in several colours.
+  tour.Click(468, 12);
+  tour.Click(200, 280);
+  tour.Click(180, 120);
+  Wait(0.5);
+  tour.Click(468, 12);
+  const int colours[] = {23, 5, 46, 37, 12, 28};
+  const int places[] = {70, 150, 220, 265, 330, 410};
+  for (int i = 0; i < 6; ++i) {
+    tour.ChooseColour(colours[i]);
+    tour.Pour(places[i], 60, 7);
+  }
+  tour.Park();
+  Wait(6);
+  tour.Save("granzel-painting.png");
+  game.Xdotool("key Escape");
+  return game.WaitForExit(30) == 0 ? 0 : 1;
+}
