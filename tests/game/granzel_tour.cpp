@@ -51,7 +51,7 @@ class Tour {
   void Park() { game_.Xdotool("mousemove --window %w 470 310"); }
   void ChooseColour(int cell) {
     Click(468, 12);
-    Click(80, 280);
+    Click(40, 280);
     Click(cell % 10 * 40 + 60, cell / 10 * 40 + 40);
   }
 
