@@ -10,6 +10,7 @@
 #include "app/engine_state.h"
 #include "app/frame_pacing.h"
 #include "app/window_events.h"
+#include "audio/music_player.h"
 #include "gfx2d/render_context.h"
 #include "input/input_context.h"
 #include "input/scan_codes.h"
@@ -40,6 +41,7 @@ void PauseLoop() {
   EngineState& engine = Engine();
   ConsoleNote("pause loop in showscreen");
   while (engine.paused != 0 && engine.activateRequest == 0) {
+    CheckMusicRestart();
     // The window procedure clears `paused` from inside the pump.
     PumpMessages(ResolveMessageCallback());
     SDL_Delay(200);
@@ -109,6 +111,7 @@ void ShowScreen() {
   if (engine.paused != 0) PauseLoop();
   PollInput();
   CheckEndKeys();
+  CheckMusicRestart();
   PumpMessages(ResolveMessageCallback());
   PresentAndPace(ResolveMessageCallback());
   if (engine.renderContext != nullptr) engine.renderContext->StartFrame();
@@ -126,6 +129,7 @@ int32_t EscapeEnds() { return Engine().escapeEnds; }
 void WaitAnyInput() {
   EngineState& engine = Engine();
   for (;;) {
+    CheckMusicRestart();
     PumpMessages(ResolveMessageCallback());
     PollInput();
     if (engine.input == nullptr) return;
