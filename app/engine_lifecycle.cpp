@@ -15,6 +15,8 @@
 #include "files/file_channels.h"
 #include "files/file_resolver.h"
 #include "files/platform_paths.h"
+#include "gfx2d/capture_commands.h"
+#include "gfx2d/font_commands.h"
 #include "gfx2d/render_context.h"
 #include "input/input_context.h"
 #include "runtime/random.h"
@@ -91,8 +93,9 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
   } else {
     engine.renderContext->GoWindowed();
   }
-  // 16: input devices are opened for the window.
-  engine.sound->OpenDevice();  // 17: the mixer needs no window to bind to
+  engine.input->SetUpDevices(engine.window, settings.captureMouse != 0);  // 16
+  engine.sound->OpenDevice();  // 17: the mixer needs no window to bind to;
+  engine.input->SetWindow(engine.window);  // the input context gets the window handle
 
   engine.renderContext->currentFont = 0;  // 18
   CreateResolverContexts(ExecutablePath());  // 19, 20
@@ -100,17 +103,17 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
   const double now = Clock();             // 22
   engine.currentFrameTime = engine.previousFrameTime = engine.startTime = now;
 
-  engine.renderContext->ClearFrame(0);    // 23
+  ClearScreen(0);                         // 23: also drops any background
   PresentAndPace(nullptr);
   engine.renderContext->SetViewport(0, 0, 0, 0);
-  // 24: the default font is loaded here.
+  LoadDefaultFont();                      // 24
   engine.renderContext->currentFont = 0;  // 25
   engine.paused = 0;
   SDL_SetCursor(SDL_GetDefaultCursor());  // 26
   const double later = Clock();           // 27
   engine.currentFrameTime = engine.previousFrameTime = engine.startTime = later;
   if (showMode == 0) engine.renderContext->HideWindow();  // 28
-  // 29: the mouse mode is applied here.
+  engine.input->ShowPointer(settings.captureMouse == 0);  // 29: the mouse mode
   WriteLogLine("Init Finalized");  // 30
   ResetErrorStatus();              // 31
 }
@@ -127,20 +130,19 @@ void EngineShutdown() {
   EnterExecutableFolder();  // 5
   CloseAllFileChannels();  // 6
   // 7: the network is shut down here.
-  SetActiveInput(nullptr);  // 8
+  if (engine.input != nullptr) engine.input->ReleaseDevices();  // 8
+  SetActiveInput(nullptr);
   engine.input.reset();
   if (engine.sound != nullptr) engine.sound->ReleaseSlots();  // 9
   SetActiveSoundSystem(nullptr);  // 10
   if (engine.sound != nullptr) engine.sound->CloseDevice();
   engine.sound.reset();
   SetActiveRenderContext(nullptr);  // 11
-  SDL_Window* window = engine.renderContext->window;
   engine.renderContext->Close();
   engine.renderContext.reset();
   // 12: the 3D scene is destroyed here.
   ReleaseResolverContexts();  // 13
-  if (window != nullptr) SDL_DestroyWindow(window);  // 14
-  engine.window = nullptr;
+  engine.window = nullptr;  // 14: closing the render context destroyed its window
   WriteLogLine("vdr is shut down");  // 15
 }
 

@@ -109,6 +109,7 @@ void ShowScreen() {
   engine.previousFrameTime = engine.currentFrameTime;
   engine.currentFrameTime = Clock();
   if (engine.paused != 0) PauseLoop();
+  if (engine.input != nullptr) engine.input->BeginFrame();
   PollInput();
   CheckEndKeys();
   CheckMusicRestart();
@@ -128,15 +129,17 @@ int32_t EscapeEnds() { return Engine().escapeEnds; }
 
 void WaitAnyInput() {
   EngineState& engine = Engine();
+  if (engine.input == nullptr) return;
+  InputContext& input = *engine.input;
+  const MouseSample before = input.SampleMouse();
   for (;;) {
     CheckMusicRestart();
     PumpMessages(ResolveMessageCallback());
     PollInput();
-    if (engine.input == nullptr) return;
-    if (engine.escapeEnds != 0 && (engine.input->KeyHeld(kKeyEscapeExtended) || engine.input->KeyHeld(kKeyEscape))) {
-      RunEnd();
-    }
-    if (engine.input->AnyKeyHeld()) return;
+    if (engine.escapeEnds != 0 && (input.KeyHeld(kKeyEscapeExtended) || input.KeyHeld(kKeyEscape))) RunEnd();
+    if (input.AnyKeyHeld()) return;
+    if (input.SampleMouse() != before) return;
+    if (input.Joysticks().AnyButtonPressed()) return;
     SDL_Delay(1);
   }
 }

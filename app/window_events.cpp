@@ -71,6 +71,12 @@ void DispatchWindowEvent(const SDL_Event& event) {
     case SDL_KEYUP:
       if (engine.input != nullptr) engine.input->ApplyKeyEvent(event.key);
       break;
+    case SDL_MOUSEMOTION:
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+    case SDL_MOUSEWHEEL:
+      if (engine.input != nullptr) engine.input->ApplyMouseEvent(event);
+      break;
     default:
       break;
   }

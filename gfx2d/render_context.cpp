@@ -105,6 +105,7 @@ bool OpenGLLumet::CreateContext(int w, int h, int depth, int frameRate, int mult
   SDL_GL_SetSwapInterval(0);  // frames are paced by the runtime's own clock
 
   CheckSoftwareRenderer();
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTextureSize);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   nextFrameTime = Clock();
   LoadEntryPoints();
@@ -196,7 +197,7 @@ bool OpenGLLumet::SetScreen(int w, int h, int depth, int fullScreenFlag) {
 
 void OpenGLLumet::SetViewport(int x, int y, int w, int h) {
   viewport = ResolveViewport(Rect{x, y, w, h}, width, height);
-  const Rect gl = GlViewportFor(viewport, height);
+  const Rect gl = GlViewportFor(viewport, TargetHeight());
   glViewport(gl.x, gl.y, gl.w, gl.h);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
@@ -260,6 +261,7 @@ void OpenGLLumet::ClearFrame(int32_t colour) {
 
 void OpenGLLumet::PresentFrame() {
   if (window == nullptr) return;
+  EndScreen();  // every frame is presented from the window's back buffer
   SDL_GL_SwapWindow(window);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
@@ -271,10 +273,15 @@ void OpenGLLumet::StartFrame() {
   alphaLevel = 1.0f;
   glColor4f(1, 1, 1, 1);
   SetViewport(0, 0, 0, 0);
+  DrawBackground(0);
 }
 
 void OpenGLLumet::Close() {
   if (window == nullptr) return;
+  // Textures and framebuffers go while the context is still current.
+  ReleaseScreens();
+  for (int32_t slot = 0; slot < kSpriteSlots; ++slot) FreeSprite(slot);
+  for (int32_t background = 0; background < kBackgroundSlots; ++background) ClearBackground(background);
   if (fullScreen) SDL_SetWindowFullscreen(window, 0);  // give the desktop its mode back
   fullScreen = false;
   SDL_GL_MakeCurrent(window, nullptr);

@@ -6,12 +6,21 @@
 #include <SDL2/SDL_video.h>
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
 
+#include "gfx2d/background_table.h"
+#include "gfx2d/font_layout.h"
+#include "gfx2d/image/pixel_image.h"
+#include "gfx2d/polygon_batch.h"
+#include "gfx2d/screen_table.h"
+#include "gfx2d/sprite_geometry.h"
+#include "gfx2d/sprite_table.h"
+#include "gfx2d/vertex_buffer.h"
 #include "gfx2d/viewport.h"
 
 namespace vdr {
-
-constexpr int32_t kDefaultColourKey = 0x8000FF;  // red 255, green 0, blue 128
 
 // What the last bind selected; -1 = nothing.
 struct BoundTextures {
@@ -42,11 +51,82 @@ class OpenGLLumet {
   void Close();
   bool HasExtension(const char* name) const;
 
-  // Frame cycle: swap and clear; then the drawing state of a new frame.
+  // Frame cycle: end any offscreen screen, swap and clear; then the drawing
+  // state of a new frame, with background 0 drawn.
   void PresentFrame();
   void StartFrame();
   // Binds nothing on both texture units (texturing off).
   void UnbindTextures();
+
+  // Sprite store (gfx2d/sprite_store.cpp). Slots outside 0..65535 are ignored.
+  void FreeSprite(int32_t slot);
+  // Makes `texture` (replacing the old one) from a region of the picture: w
+  // or h 0 reach to the picture's edge. With `mipmapTexture`, also the copy
+  // with a mipmap chain. Gives the texture size made, or nothing.
+  struct TextureSize {
+    int32_t width, height;
+  };
+  std::optional<TextureSize> MakeTexture(const PixelImage& image, int32_t x, int32_t y, int32_t w, int32_t h,
+                                         uint32_t& texture, uint32_t* mipmapTexture, bool normalMap, bool nearest);
+  // The picture into the slot: program slots get linear filtering and the
+  // mipmapped copy, font slots nearest filtering only.
+  bool UploadSprite(int32_t slot, const PixelImage& image, bool normalMap);
+  bool LoadSpriteFile(int32_t slot, const char* resolvedName, int32_t key, bool normalMap);
+  // The slot's picture, row 0 at the top.
+  bool SpritePixels(int32_t slot, PixelImage& image);
+  // Replaces the pixels of a picture of exactly `count` pixels in place
+  // (RGBA bytes per pixel, rows from the top); the texture is kept.
+  bool UpdateSprite(int32_t slot, const int32_t* pixels, int64_t count);
+  void SetSpriteAnim(int32_t slot, int32_t frameWidth, int32_t frameHeight);
+  // Binds the slot's texture on unit 0 (unit 1 off); -1: texturing off.
+  void BindSprite(int32_t slot);
+  // The slot's alpha mask, read from its texture on first use; null when none.
+  const AlphaMask* CollisionMask(int32_t slot);
+
+  // Drawing (gfx2d/sprite_drawing.cpp, gfx2d/primitive_drawing.cpp).
+  void AlphaMode(float level);
+  void DrawSprite(int32_t slot, int32_t x, int32_t y);
+  void StretchSprite(int32_t slot, int32_t x, int32_t y, int32_t w, int32_t h);
+  void ZoomSprite(int32_t slot, int32_t x, int32_t y, float sx, float sy);
+  void RotoZoomSprite(int32_t slot, int32_t x, int32_t y, float angle, float zoom);
+  void DrawAnim(int32_t slot, int32_t frame, int32_t x, int32_t y);
+  void StretchAnim(int32_t slot, int32_t frame, int32_t x, int32_t y, int32_t w, int32_t h);
+  void RotoZoomAnim(int32_t slot, int32_t frame, int32_t x, int32_t y, float angle, float zoom);
+  void DrawRect(int32_t x, int32_t y, int32_t w, int32_t h, int32_t colour);
+  void DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour);
+  void SetPixel(int32_t x, int32_t y, int32_t colour);
+  void StartPoly(int32_t slot, int32_t mode);
+  void PolyVector(float x, float y, float tx, float ty, int32_t colour);
+  void PolyNewStrip();
+  void EndPoly();
+  bool SpriteCollision(int32_t slot1, int32_t x1, int32_t y1, int32_t slot2, int32_t x2, int32_t y2);
+  bool AnimCollision(int32_t slot1, int32_t frame1, int32_t x1, int32_t y1, int32_t slot2, int32_t frame2,
+                     int32_t x2, int32_t y2);
+
+  // Offscreen screens and capture (gfx2d/offscreen_screens.cpp,
+  // gfx2d/screen_capture.cpp).
+  void CreateScreen(int32_t screen, int32_t slot, int32_t width, int32_t height);
+  void UseScreen(int32_t screen);
+  void EndScreen();
+  bool GrabSprite(int32_t slot, int32_t x, int32_t y, int32_t w, int32_t h);
+  int32_t ReadPixel(int32_t x, int32_t y);
+  // Saves the window's frame as drawn so far (its back buffer): the front
+  // buffer cannot be read back reliably (Mesa's software rasterizers and
+  // composited desktops give black), so programs save before ShowScreen.
+  bool SaveScreenshot(const char* fileName);
+  bool SaveSprite(const char* fileName, int32_t slot);
+
+  // Background pictures (gfx2d/backgrounds.cpp).
+  bool LoadBackground(int32_t background, const char* resolvedName);
+  void GrabBackground(int32_t background);
+  void DrawBackground(int32_t background);
+  void ClearBackground(int32_t background);
+
+  // Fonts 0..31 (gfx2d/fonts.cpp).
+  bool LoadFontFile(int32_t font, const char* resolvedName);
+  void InstallBuiltInFont(int32_t font);
+  FontGrid FontCellSize(int32_t font) const;
+  void DrawText(int32_t font, std::string_view text, float x, float y, float z);
 
   SDL_Window* window = nullptr;
   SDL_GLContext glContext = nullptr;
@@ -56,8 +136,8 @@ class OpenGLLumet {
   bool fullScreen = false;
   int multisample = 0;
   Rect viewport;
-  int32_t colourKey = kDefaultColourKey;
-  int32_t fontColourKey = 0;
+  int32_t colourKey = kDefaultSpriteColourKey;  // sprites and primitives
+  int32_t fontColourKey = kDefaultFontColourKey;
   bool contextReady = false;
   double nextFrameTime = 0;
   double framePeriod = 0;
@@ -65,13 +145,39 @@ class OpenGLLumet {
   BoundTextures bound;
   float alphaLevel = 0;
   bool smoothing = true;
-  int32_t currentScreen = -1;
+  int32_t currentScreen = kWindowTarget;
   int32_t currentFont = 0;
+  int32_t maxTextureSize = 0;
+
+  SpriteTable sprites;
+  ScreenTable screens;
+  BackgroundTable backgrounds;
+  PolygonBatch batch;
+  VertexBuffer<TextVertex> textVertices;
 
  private:
   SDL_Window* CreateWindow(int w, int h, int samples);
   void CheckSoftwareRenderer();
   void ResetDrawingState();
+  // Height of what is drawn into: the current framebuffer screen's picture,
+  // else the window.
+  int32_t TargetHeight() const;
+  void DeleteTexture(uint32_t& texture);
+  void ApplySmoothing();
+  // A quad from a float vertex array, as a triangle fan; clampToEdge for
+  // stretched and turned quads.
+  void DrawTexturedQuad(int32_t slot, const Quad& quad, bool clampToEdge);
+  void BeginPrimitive(int32_t colour);
+  void EndPrimitive();
+  // How the sprite colour key reads back from the current target.
+  int32_t StoredColourKey();
+  void ReleaseScreens();
+
+  // The slot of the batch's texture, or -1; a batch on an empty slot draws nothing.
+  int32_t batchSlot_ = -1;
+  bool batchDrawable_ = true;
+  // Reused by every grab and in-place update that stages pixels.
+  std::vector<uint8_t> stagingPixels_;
 };
 
 // The process-wide render context (owned by the engine state), or null.

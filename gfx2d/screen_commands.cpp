@@ -3,6 +3,7 @@
 #include "app/engine_state.h"
 #include "app/frame_cycle.h"
 #include "gfx2d/render_context.h"
+#include "input/input_context.h"
 #include "runtime/number_text.h"
 
 namespace vdr {
@@ -38,7 +39,7 @@ void SetScreen(double width, double height, double fullScreenFlag) {
   settings.screenHeight = ToInt(height);
   settings.fullScreen = ToInt(fullScreenFlag);
   context->SetScreen(settings.screenWidth, settings.screenHeight, 0, settings.fullScreen);
-  // The pointer and mouse handling follow the window here once input is complete.
+  if (InputContext* input = ActiveInput()) input->WindowChanged(context->window);
   for (int frame = 0; frame < 5; ++frame) ShowScreen();
 }
 

@@ -2,15 +2,78 @@
 
 #include <SDL2/SDL.h>
 
+#include "app/runtime_log.h"
 #include "input/scan_codes.h"
 
 namespace vdr {
 namespace {
 InputContext* g_input = nullptr;
+
+uint8_t LayoutCharacterOfCode(uint8_t code) {
+  const SDL_Scancode scancode = SdlScancodeFor(code);
+  if (scancode == SDL_SCANCODE_UNKNOWN) return 0;
+  return LayoutCharacter(SDL_GetKeyFromScancode(scancode), (SDL_GetModState() & KMOD_NUM) != 0);
+}
+
+uint32_t ButtonsDown(uint32_t sdlButtons) {
+  return ((sdlButtons & SDL_BUTTON_LMASK) != 0 ? 1u : 0u) | ((sdlButtons & SDL_BUTTON_RMASK) != 0 ? 2u : 0u) |
+         ((sdlButtons & SDL_BUTTON_MMASK) != 0 ? 4u : 0u);
+}
+
+// The system pointer in window coordinates.
+MousePoint SystemPointer() {
+  // SDL follows the pointer through the window's own motion events: over the
+  // window its position, once it has left the point where it left (at the
+  // window's edge), and while a button is held, when SDL captures the mouse,
+  // positions outside too. SDL's desktop-wide position is refreshed only by
+  // relative device motion, so it would miss absolute pointers and pointers
+  // placed by other programs.
+  int x = 0, y = 0;
+  SDL_GetMouseState(&x, &y);
+  return MousePoint{x, y};
+}
+
 }  // namespace
 
 InputContext* ActiveInput() { return g_input; }
 void SetActiveInput(InputContext* input) { g_input = input; }
+
+void InputContext::SetUpDevices(SDL_Window* window, bool captureMouse) {
+  activeMouse = 0;
+  joystickLayer_ = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
+  if (!joystickLayer_) WriteLogLine("No DX_Input");
+  hapticLayer_ = joystickLayer_ && SDL_InitSubSystem(SDL_INIT_HAPTIC) == 0;
+
+  window_ = window;
+  SDL_PumpEvents();
+  mouse_.SetPosition(SystemPointer());
+  for (int code = 0; code < 256; ++code) {
+    keyState_[code] = 0;
+    held_[code] = unseenPress_[code] = tapsThisFrame_[code] = tapsLastFrame_[code] = false;
+  }
+
+  pointerShown_ = false;
+  if (captureMouse) {
+    if (SDL_SetRelativeMouseMode(SDL_TRUE) != 0) WriteLogLine("No DX_Mouse");
+    SDL_ShowCursor(SDL_DISABLE);
+  } else {
+    ShowPointer(true);
+  }
+  if (joystickLayer_) joysticks_.Open();
+}
+
+void InputContext::WindowChanged(SDL_Window* window) {
+  ShowPointer(pointerShown_);
+  window_ = window;
+}
+
+void InputContext::ReleaseDevices() {
+  ShowPointer(true);
+  joysticks_.Close();
+  if (hapticLayer_) SDL_QuitSubSystem(SDL_INIT_HAPTIC);
+  if (joystickLayer_) SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+  hapticLayer_ = joystickLayer_ = false;
+}
 
 void InputContext::PollKeyboard() {
   if (!windowActive_) return;
@@ -21,8 +84,16 @@ void InputContext::PollKeyboard() {
     for (int i = 0; i < count; ++i) ApplyKeyEvent(events[i].key);
   }
   for (int code = 0; code < 256; ++code) {
-    keyState_[code] = held_[code] || pressedSincePoll_[code] ? 0x80 : 0;
-    pressedSincePoll_[code] = false;
+    if (!held_[code] && unseenPress_[code]) tapsThisFrame_[code] = true;
+    unseenPress_[code] = false;
+    keyState_[code] = held_[code] || tapsThisFrame_[code] || tapsLastFrame_[code] ? 0x80 : 0;
+  }
+}
+
+void InputContext::BeginFrame() {
+  for (int code = 0; code < 256; ++code) {
+    tapsLastFrame_[code] = tapsThisFrame_[code];
+    tapsThisFrame_[code] = false;
   }
 }
 
@@ -31,7 +102,20 @@ void InputContext::ApplyKeyEvent(const SDL_KeyboardEvent& event) {
   const uint8_t code = ScanCodeFromSdl(event.keysym.scancode);
   if (code == 0) return;
   held_[code] = event.state == SDL_PRESSED;
-  if (held_[code]) pressedSincePoll_[code] = true;
+  if (held_[code]) unseenPress_[code] = true;
+}
+
+void InputContext::SetWindowActive(bool active) {
+  if (active && !windowActive_) {
+    int count = 0;
+    const Uint8* sdlKeys = SDL_GetKeyboardState(&count);
+    for (int scancode = 0; scancode < count; ++scancode) {
+      const uint8_t code = ScanCodeFromSdl(static_cast<SDL_Scancode>(scancode));
+      if (code != 0) held_[code] = sdlKeys[scancode] != 0;
+    }
+    mouse_.ResetDevice(ButtonsDown(SDL_GetMouseState(nullptr, nullptr)));
+  }
+  windowActive_ = active;
 }
 
 bool InputContext::AnyKeyHeld() const {
@@ -41,11 +125,68 @@ bool InputContext::AnyKeyHeld() const {
   return false;
 }
 
-void InputContext::ReleaseAllKeys() {
-  for (int code = 0; code < 256; ++code) {
-    keyState_[code] = 0;
-    held_[code] = pressedSincePoll_[code] = false;
+uint8_t InputContext::TypedChar() {
+  PollKeyboard();
+  return typed_.Next(keyState_, LayoutCharacterOfCode);
+}
+
+void InputContext::ApplyMouseEvent(const SDL_Event& event) {
+  if (!windowActive_) return;
+  switch (event.type) {
+    case SDL_MOUSEMOTION:
+      mouse_.AddMotion(event.motion.xrel, event.motion.yrel);
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+      const bool down = event.button.state == SDL_PRESSED;
+      if (event.button.button == SDL_BUTTON_LEFT) mouse_.SetButton(kMouseLeft, down);
+      if (event.button.button == SDL_BUTTON_RIGHT) mouse_.SetButton(kMouseRight, down);
+      if (event.button.button == SDL_BUTTON_MIDDLE) mouse_.SetButton(kMouseMiddle, down);
+      break;
+    }
+    case SDL_MOUSEWHEEL:
+      mouse_.AddWheel(event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y);
+      break;
+    default:
+      break;
   }
+}
+
+void InputContext::TakeMouseEvents() {
+  SDL_PumpEvents();
+  SDL_Event events[32];
+  int count;
+  while ((count = SDL_PeepEvents(events, 32, SDL_GETEVENT, SDL_MOUSEMOTION, SDL_MOUSEWHEEL)) > 0) {
+    for (int i = 0; i < count; ++i) ApplyMouseEvent(events[i]);
+  }
+}
+
+MouseReading InputContext::ReadMouse() {
+  // A device of the foreground window: nothing to read while it is away.
+  if (!windowActive_) return MouseReading{};
+  TakeMouseEvents();
+  return mouse_.Read(pointerShown_, pointerShown_ ? SystemPointer() : MousePoint{});
+}
+
+MouseSample InputContext::SampleMouse() {
+  const MouseReading reading = ReadMouse();
+  return MouseSample{mouse_.Position(), reading.left, reading.right};
+}
+
+void InputContext::ShowPointer(bool shown) {
+  const bool wasHidden = !pointerShown_;
+  SDL_SetRelativeMouseMode(shown ? SDL_FALSE : SDL_TRUE);
+  // Movement made in one mode is not carried into the other.
+  mouse_.ResetDevice(ButtonsDown(SDL_GetMouseState(nullptr, nullptr)));
+  if (shown) {
+    const MousePoint at = mouse_.Position();
+    if (wasHidden && window_ != nullptr) SDL_WarpMouseInWindow(window_, at.x, at.y);
+    SDL_SetCursor(SDL_GetDefaultCursor());
+    SDL_ShowCursor(SDL_ENABLE);
+  } else {
+    SDL_ShowCursor(SDL_DISABLE);
+  }
+  pointerShown_ = shown;
 }
 
 }  // namespace vdr

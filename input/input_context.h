@@ -1,39 +1,109 @@
 #pragma once
 // InputContext: every way the program reads the user, in one record owned by
-// the runtime. Polled once per frame by the frame cycle.
+// the runtime. Set up once the window exists, polled once per frame by the
+// frame cycle, released at shutdown. SDL is the device layer: its key events
+// give the keyboard snapshot, its mouse events and pointer the mouse, its
+// joystick and haptic APIs the joysticks.
 
 #include <SDL2/SDL_events.h>
+#include <SDL2/SDL_video.h>
 
 #include <cstdint>
 
+#include "input/joysticks.h"
+#include "input/mouse_tracker.h"
+#include "input/typed_char.h"
+
 namespace vdr {
+
+// The part of a mouse reading that tells whether the mouse changed.
+struct MouseSample {
+  MousePoint position;
+  int16_t left = 0;
+  int16_t right = 0;
+  bool operator==(const MouseSample&) const = default;
+};
 
 class InputContext {
  public:
-  // Takes the key events waiting for the window and updates the snapshot.
-  // While the window is not active the snapshot keeps its last contents.
-  // A key pressed and released between two polls reads as held for one poll,
-  // so a quick tap is never lost.
+  InputContext() = default;
+  InputContext(const InputContext&) = delete;
+  InputContext& operator=(const InputContext&) = delete;
+
+  // Device set-up for the game window: the joystick layer, the tracked
+  // position from the system pointer, captured mode when captureMouse (else
+  // pointer mode), the joysticks. Failures fall back and are only logged.
+  void SetUpDevices(SDL_Window* window, bool captureMouse);
+  void SetWindow(SDL_Window* window) { window_ = window; }
+  // After a display-mode change: the mouse mode applied again, then the
+  // (possibly new) window taken.
+  void WindowChanged(SDL_Window* window);
+  // Gives the pointer back (shown at the tracked position) and closes the
+  // joysticks.
+  void ReleaseDevices();
+
+  // Keyboard. PollKeyboard takes the key events waiting for the window and
+  // updates the snapshot; while the window is not active the snapshot keeps
+  // its last contents. A key pressed and released before any poll saw it
+  // held (a quick tap) reads as held until the end of the next frame, so the
+  // tap is never lost, whichever poll of that frame looks first.
   void PollKeyboard();
+  // The frame cycle's poll marks a new frame: taps of the frame before last expire.
+  void BeginFrame();
   // A key event taken from the queue elsewhere (the message pump).
   void ApplyKeyEvent(const SDL_KeyboardEvent& event);
-  void SetWindowActive(bool active) { windowActive_ = active; }
+  // Focus changes. When the window comes back, keys and buttons are taken
+  // afresh, since they may have changed while it was away.
+  void SetWindowActive(bool active);
   bool WindowActive() const { return windowActive_; }
-
   // Bit 7 of the snapshot: the key with that code is held.
   bool KeyHeld(uint8_t code) const { return (keyState_[code] & 0x80) != 0; }
   bool AnyKeyHeld() const;
-  void ReleaseAllKeys();
+  // Polls, then the character typed now (0 for none); see TypedCharRules.
+  uint8_t TypedChar();
 
+  // Mouse.
+  // A mouse event taken from the queue elsewhere (the message pump).
+  void ApplyMouseEvent(const SDL_Event& event);
   // Marks the mouse for a fresh read this frame.
-  void MarkFreshRead() { needsFreshRead_ = true; }
+  void MarkFreshRead() { mouse_.MarkFreshRead(); }
+  // A read (all zero while the window is not active).
+  MouseReading ReadMouse();
+  // A read, reduced to the tracked position and the two main buttons.
+  MouseSample SampleMouse();
+  MousePoint MousePosition() const { return mouse_.Position(); }
+  MousePoint ClampMouseToScreen(int32_t width, int32_t height) { return mouse_.ClampToScreen(width, height); }
+  // The system pointer is not moved.
+  void SetMousePosition(MousePoint position) { mouse_.SetPosition(position); }
+  // Pointer mode (shown) or captured mode (hidden, relative movement). A
+  // pointer shown after capture appears at the tracked position.
+  void ShowPointer(bool shown);
+  bool PointerShown() const { return pointerShown_; }
+  int32_t activeMouse = 0;  // only mouse 0 exists; every index reads it
+
+  // Joysticks.
+  JoystickSet& Joysticks() { return joysticks_; }
 
  private:
-  uint8_t keyState_[256] = {};      // the snapshot the commands read
-  bool held_[256] = {};             // what the key events say now
-  bool pressedSincePoll_[256] = {};
+  // Mouse events waiting in the queue, taken now.
+  void TakeMouseEvents();
+
+  SDL_Window* window_ = nullptr;
   bool windowActive_ = true;
-  bool needsFreshRead_ = true;
+  bool joystickLayer_ = false;
+  bool hapticLayer_ = false;
+
+  uint8_t keyState_[256] = {};  // the snapshot the commands read
+  bool held_[256] = {};         // what the key events say now
+  bool unseenPress_[256] = {};    // pressed, and no poll has seen it held yet
+  bool tapsThisFrame_[256] = {};  // taps found since the frame began
+  bool tapsLastFrame_[256] = {};  // taps found during the frame before
+  TypedCharRules typed_;
+
+  MouseTracker mouse_;
+  bool pointerShown_ = false;
+
+  JoystickSet joysticks_;
 };
 
 // The process-wide input context (owned by the engine state), or null.

@@ -1,6 +1,7 @@
 #include "input/scan_codes.h"
 
 #include <array>
+#include <iterator>
 
 namespace vdr {
 namespace {
@@ -66,7 +67,16 @@ constexpr std::array<uint8_t, SDL_NUM_SCANCODES> BuildTable() {
   return table;
 }
 
+// The way back, for asking the keyboard layout about a key: the first SDL
+// scancode listed for each code.
+constexpr std::array<SDL_Scancode, 256> BuildReverseTable() {
+  std::array<SDL_Scancode, 256> table{};
+  for (auto it = std::rbegin(kMappings); it != std::rend(kMappings); ++it) table[it->code] = it->sdl;
+  return table;
+}
+
 constexpr std::array<uint8_t, SDL_NUM_SCANCODES> kTable = BuildTable();
+constexpr std::array<SDL_Scancode, 256> kReverseTable = BuildReverseTable();
 
 }  // namespace
 
@@ -74,5 +84,7 @@ uint8_t ScanCodeFromSdl(SDL_Scancode scancode) {
   if (scancode < 0 || scancode >= SDL_NUM_SCANCODES) return 0;
   return kTable[scancode];
 }
+
+SDL_Scancode SdlScancodeFor(uint8_t code) { return kReverseTable[code]; }
 
 }  // namespace vdr

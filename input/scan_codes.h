@@ -22,11 +22,15 @@ enum KeyCode : uint8_t {
   kKeyF4 = 62,
   kKeyNumLock = 69,
   kKeyPadEnter = 156,
+  kKeyRightCtrl = 157,
+  kKeyRightAlt = 184,
   kKeyEscapeExtended = 129,
   kKeyApps = 221,
 };
 
 // The set-1 code of an SDL scancode; 0 for keys without one.
 uint8_t ScanCodeFromSdl(SDL_Scancode scancode);
+// The SDL scancode of a set-1 code; SDL_SCANCODE_UNKNOWN for codes without a key.
+SDL_Scancode SdlScancodeFor(uint8_t code);
 
 }  // namespace vdr

@@ -13,7 +13,7 @@ packages=(
 if [[ "${1:-}" == "test" ]]; then
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool ffmpeg clang libclang-rt-14-dev
+    xvfb xauth xdotool ffmpeg clang libclang-rt-14-dev x11-xkb-utils
   )
 fi
 

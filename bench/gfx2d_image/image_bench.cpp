@@ -1,0 +1,85 @@
+// Decoding, texture preparation and encoding of a 512 x 512 picture.
+// Run: build/rel/bench/gfx2d_image/gfx2d_image_bench
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "gfx2d/image/image_decoders.h"
+#include "gfx2d/image/image_writers.h"
+#include "gfx2d/image/texture_image.h"
+
+namespace vdr {
+namespace {
+
+constexpr int32_t kSide = 512;
+
+// A picture with smooth areas, edges and transparent holes, like a sprite sheet.
+PixelImage Picture() {
+  PixelImage image;
+  image.Reset(kSide, kSide);
+  for (int32_t y = 0; y < kSide; ++y) {
+    for (int32_t x = 0; x < kSide; ++x) {
+      uint8_t* p = image.Row(y) + x * 4;
+      p[0] = static_cast<uint8_t>(x);
+      p[1] = static_cast<uint8_t>(y);
+      p[2] = static_cast<uint8_t>((x ^ y) & 0xF0);
+      p[3] = ((x / 32 + y / 32) % 3 == 0) ? 0 : 255;
+    }
+  }
+  return image;
+}
+
+void Encoded(benchmark::State& state, bool (*encode)(const PixelImage&, std::vector<uint8_t>&)) {
+  const PixelImage picture = Picture();
+  std::vector<uint8_t> file;
+  for (auto _ : state) {
+    encode(picture, file);
+    benchmark::DoNotOptimize(file.data());
+  }
+  state.counters["bytes"] = static_cast<double>(file.size());
+}
+
+void Decoded(benchmark::State& state, bool (*encode)(const PixelImage&, std::vector<uint8_t>&)) {
+  std::vector<uint8_t> file;
+  encode(Picture(), file);
+  PixelImage image;
+  for (auto _ : state) {
+    DecodeImage(file, kDefaultSpriteColourKey, image);
+    benchmark::DoNotOptimize(image.pixels.data());
+  }
+}
+
+BENCHMARK_CAPTURE(Encoded, Bmp, EncodeBmp)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Encoded, Png, EncodePng)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Encoded, Jpeg, EncodeJpeg)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Decoded, Bmp, EncodeBmp)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Decoded, Png, EncodePng)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Decoded, Jpeg, EncodeJpeg)->Unit(benchmark::kMillisecond);
+
+void LinearTexture(benchmark::State& state) {
+  const PixelImage picture = Picture();
+  TextureImage texture;
+  for (auto _ : state) {
+    BuildTexture(picture, {0, 0, kSide, kSide}, false, texture);
+    benchmark::DoNotOptimize(texture.texels.data());
+  }
+}
+BENCHMARK(LinearTexture)->Unit(benchmark::kMillisecond);
+
+void MipmapChain(benchmark::State& state) {
+  const PixelImage picture = Picture();
+  TextureImage texture;
+  BuildTexture(picture, {0, 0, kSide, kSide}, false, texture);
+  std::vector<TextureImage> levels;
+  for (auto _ : state) {
+    BuildMipmapChain(texture, levels);
+    benchmark::DoNotOptimize(levels.data());
+  }
+}
+BENCHMARK(MipmapChain)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vdr
+
+BENCHMARK_MAIN();

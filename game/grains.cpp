@@ -1,0 +1,85 @@
+#include "game/grains.h"
+
+#include "runtime/random.h"
+
+namespace granzel {
+namespace {
+
+int32_t CellIndex(double x, double y) { return vdr::ToInt(y * kFieldWidth + x); }
+
+void Settle(GameState& game, Grain& g) {
+  RuntimeArray<int32_t>& cells = game.cells;
+  const int32_t mark = g.colour != 0 ? vdr::ToInt(g.colour) : kSettledColourZero;
+  cells[CellIndex(g.x, g.y)] = mark;
+  g.settled = 1;
+  if (g.variant > 1) {
+    cells[CellIndex(g.x + 1, g.y)] = mark;
+    cells[CellIndex(g.x - 1, g.y)] = mark;
+  }
+  if (g.variant > 3) cells[CellIndex(g.x, g.y - 1)] = mark;
+  RuntimeArray<Grain>& settled = game.settledThisFrame;
+  const int32_t n = vdr::ArrayBounds(settled, 0);
+  vdr::RedimArray(settled, n + 1);
+  settled[n] = g;
+}
+
+}  // namespace
+
+void AdvanceGrains(GameState& game) {
+  RuntimeArray<Grain>& grains = game.grains;
+  const RuntimeArray<int32_t>& cells = game.cells;
+  for (int32_t i = 0; i < vdr::ArrayBounds(grains, 0);) {
+    Grain& g = grains[i];
+    ++i;
+    // The step counter doubles as the direction of a blocked grain (-1 or
+    // +1). It runs in extended precision, so four steps of 0.4 reach 1.6
+    // exactly and variant 3 makes its fifth move.
+    long double k = 0;
+    const double steps = g.variant / 5 + 1;
+    do {
+      if (g.settled == 0) {
+        const int32_t below = cells[CellIndex(g.x, g.y + 1)];
+        if (below == 0) {
+          g.y += 1;
+        } else {
+          const int32_t side = vdr::Random(1) == 0 ? -1 : 1;
+          k = side;
+          const int32_t first = cells[CellIndex(g.x - side, g.y + 1)];
+          const int32_t second = cells[CellIndex(g.x + side, g.y + 1)];
+          if (first != 0 && second != 0) {
+            Settle(game, g);
+          } else if (first == 0) {
+            g.x -= side;
+            g.y += 1;
+          } else {
+            g.x += side;
+            g.y += 1;
+          }
+        }
+      }
+      k += 0.4;
+    } while (k <= steps);
+    if (g.settled == 1) {
+      --i;
+      vdr::ArrayDelete(grains, i);
+    }
+  }
+}
+
+void SetFieldBorder(GameState& game) {
+  RuntimeArray<int32_t>& cells = game.cells;
+  for (int y = kFieldHeight - 3; y < kFieldHeight; ++y) {
+    for (int x = 0; x < kFieldWidth; ++x) cells[y * kFieldWidth + x] = 1;
+  }
+  for (int y = 0; y < kFieldHeight; ++y) {
+    cells[y * kFieldWidth] = 1;
+    cells[y * kFieldWidth + kFieldWidth - 1] = 1;
+  }
+}
+
+void ResetField(GameState& game) {
+  vdr::DimArray(game.cells, kFieldWidth * kFieldHeight);
+  SetFieldBorder(game);
+}
+
+}  // namespace granzel

@@ -1,0 +1,24 @@
+#include "game/hotspots.h"
+
+namespace granzel {
+
+void ClearHotspots() { vdr::RedimArray(Game().hotspots, 0); }
+
+void AddHotspot(double id, double x, double y, double w, double h) {
+  RuntimeArray<Hotspot>& hotspots = Game().hotspots;
+  const int32_t n = vdr::ArrayBounds(hotspots, 0);
+  vdr::RedimArray(hotspots, n + 1);
+  hotspots[n] = Hotspot{x, y, w, h, id};
+}
+
+double HotspotAt(double px, double py) {
+  const RuntimeArray<Hotspot>& hotspots = Game().hotspots;
+  const int32_t n = vdr::ArrayBounds(hotspots, 0);
+  for (int32_t i = 0; i < n; ++i) {
+    const Hotspot& h = hotspots[i];
+    if (h.x <= px && px <= h.x + h.w && h.y <= py && py <= h.y + h.h) return h.id;
+  }
+  return 0;
+}
+
+}  // namespace granzel

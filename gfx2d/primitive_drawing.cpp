@@ -1,0 +1,117 @@
+// Rectangles, lines and pixels, and the polygon batch.
+
+#include <SDL2/SDL_opengl.h>
+
+#include "gfx2d/render_context.h"
+
+namespace vdr {
+
+void OpenGLLumet::BeginPrimitive(int32_t colour) {
+  glDisable(GL_ALPHA_TEST);
+  // Drawn in the colour key, a primitive leaves transparent pixels (with
+  // blending off) or nothing (with blending on).
+  const bool keyed = colour == colourKey && colourKey != kNoColourKey;
+  glColor4ub(static_cast<GLubyte>(colour), static_cast<GLubyte>(colour >> 8), static_cast<GLubyte>(colour >> 16),
+             keyed ? 0 : static_cast<GLubyte>(alphaLevel * 255.0f));
+  BindSprite(-1);
+  // Shifted a little into the pixel, so edges and points land on whole pixels.
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  glTranslatef(0.375f, 0.375f, 0.0f);
+  glMatrixMode(GL_MODELVIEW);
+}
+
+void OpenGLLumet::EndPrimitive() {
+  glMatrixMode(GL_PROJECTION);
+  glPopMatrix();
+  glMatrixMode(GL_MODELVIEW);
+  glColor4f(1, 1, 1, alphaLevel);
+  glEnable(GL_ALPHA_TEST);
+}
+
+void OpenGLLumet::DrawRect(int32_t x, int32_t y, int32_t w, int32_t h, int32_t colour) {
+  const ScreenRect r = RectEdges(x, y, w, h);
+  BeginPrimitive(colour);
+  glBegin(GL_TRIANGLE_FAN);
+  glVertex2f(r.right, r.top);
+  glVertex2f(r.left, r.top);
+  glVertex2f(r.left, r.bottom);
+  glVertex2f(r.right, r.bottom);
+  glEnd();
+  EndPrimitive();
+}
+
+void OpenGLLumet::DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour) {
+  BeginPrimitive(colour);
+  glBegin(GL_LINES);
+  glVertex2i(x1, y1);
+  glVertex2i(x2, y2);
+  glEnd();
+  // Lines leave out their last pixel; the point puts it in.
+  glBegin(GL_POINTS);
+  glVertex2i(x2, y2);
+  glEnd();
+  EndPrimitive();
+}
+
+void OpenGLLumet::SetPixel(int32_t x, int32_t y, int32_t colour) {
+  BeginPrimitive(colour);
+  glBegin(GL_POINTS);
+  glVertex2i(x, y);
+  glEnd();
+  EndPrimitive();
+}
+
+void OpenGLLumet::StartPoly(int32_t slot, int32_t mode) {
+  const bool textured = slot >= 0;
+  batchSlot_ = textured ? slot : -1;
+  batchDrawable_ = !textured || (IsSpriteSlot(slot) && !sprites[slot].Empty());
+  BatchTexture texture;
+  if (textured && batchDrawable_) {
+    const SpriteRecord& s = sprites[slot];
+    texture = {true, s.height, 1.0f / static_cast<float>(s.textureWidth), 1.0f / static_cast<float>(s.textureHeight)};
+  }
+  BindSprite(batchDrawable_ ? batchSlot_ : -1);
+  batch.Start(mode, texture);
+}
+
+void OpenGLLumet::PolyVector(float x, float y, float tx, float ty, int32_t colour) {
+  batch.Add(x, y, tx, ty, colour, colourKey, alphaLevel);
+}
+
+void OpenGLLumet::PolyNewStrip() { batch.NewStrip(); }
+
+void OpenGLLumet::EndPoly() {
+  static constexpr GLenum kModes[] = {GL_TRIANGLE_FAN, GL_TRIANGLES, GL_TRIANGLE_STRIP};
+  const int32_t mode = batch.Mode();
+  if (!batchDrawable_ || mode < 0 || mode > 2 || batch.Count() == 0) return;
+  const BatchVertex* vertices = batch.Vertices();
+  const bool textured = batch.Texture().textured;
+  BindSprite(textured ? batchSlot_ : -1);
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glVertexPointer(2, GL_FLOAT, sizeof(BatchVertex), &vertices->x);
+  if (textured) {
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glTexCoordPointer(2, GL_FLOAT, sizeof(BatchVertex), &vertices->u);
+    ApplySmoothing();
+  }
+  const bool colours = batch.UsesVertexColours() || alphaLevel != 1.0f;
+  // Per-vertex colours are shaded smoothly. Dithering stays off: it changes
+  // nothing at 8 bits per channel, and switching it on and off around every
+  // batch costs Mesa's rasterizer ten times the draw itself.
+  if (colours) {
+    glShadeModel(GL_SMOOTH);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(BatchVertex), &vertices->red);
+  }
+  glDrawArrays(kModes[mode], 0, batch.Count());
+  if (colours) {
+    glDisableClientState(GL_COLOR_ARRAY);
+    glColor4f(1, 1, 1, alphaLevel);
+    glShadeModel(GL_FLAT);
+  }
+  glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+  glDisableClientState(GL_VERTEX_ARRAY);
+}
+
+}  // namespace vdr
