@@ -18,34 +18,13 @@ namespace {
 
 constexpr int32_t kCannotOpen = 3;
 
-// Scan codes of the keys that type a character: the digit row, letters,
-// punctuation, Space, Backspace, Enter and the keypad. Modifiers, locks,
-// Escape, Tab, function and cursor keys type none.
-bool TypesCharacter(int code) {
-  return (code >= 2 && code <= 14) || (code >= 16 && code <= 28) || (code >= 30 && code <= 41) ||
-         (code >= 43 && code <= 53) || code == 55 || code == 57 || (code >= 71 && code <= 83) || code == 86 ||
-         code == 156 || code == 181;
-}
-
-bool CharacterKeyHeld() {
-  const InputContext* input = ActiveInput();
+// A key that types a character, or a mouse button held down.
+bool UserInterrupts() {
+  InputContext* input = ActiveInput();
   if (input == nullptr) return false;
-  for (int code = 0; code < 255; ++code) {
-    if (TypesCharacter(code) && input->KeyHeld(static_cast<uint8_t>(code))) return true;
-  }
-  return false;
-}
-
-bool MouseButtonHeld() {
-  return (SDL_GetMouseState(nullptr, nullptr) & (SDL_BUTTON_LMASK | SDL_BUTTON_MMASK | SDL_BUTTON_RMASK)) != 0;
-}
-
-bool UserInterrupts() { return CharacterKeyHeld() || MouseButtonHeld(); }
-
-// Window messages (a close request ends the program here) and a fresh keyboard snapshot.
-void PumpAndPoll() {
-  PumpMessages(ResolveMessageCallback());
-  if (InputContext* input = ActiveInput()) input->PollKeyboard();
+  if (input->TypedChar() != 0) return true;
+  const MouseReading mouse = input->ReadMouse();
+  return mouse.left != 0 || mouse.right != 0 || mouse.middle != 0;
 }
 
 }  // namespace
@@ -60,14 +39,17 @@ int32_t PlayMovie(const RuntimeString& name, double loop) {
   if (!movie.Open(NativePath(resolved.c_str()), !surface.HasFramebuffers(), loop != 0)) return kCannotOpen;
 
   // A key or button still held from before does not end the movie at once.
-  for (PumpAndPoll(); UserInterrupts(); PumpAndPoll()) SDL_Delay(1);
+  while (UserInterrupts()) {
+    PumpMessages(ResolveMessageCallback());
+    SDL_Delay(1);
+  }
 
   movie.Play();
   for (;;) {
     if (movie.FrameDue()) surface.Present(movie);
     if (UserInterrupts()) break;
     CheckMusicRestart();
-    PumpAndPoll();
+    PumpMessages(ResolveMessageCallback());  // a close request ends the program here
     if (loop == 0 && movie.ReachedEnd()) break;
     SDL_Delay(1);
   }
