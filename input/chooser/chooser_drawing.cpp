@@ -197,11 +197,13 @@ void DrawFooter(Painter& p, const ChooserScene& s) {
   DrawButton(p, s, l.cancelButton, ChooserPart::kCancel, "Cancel", kCancelColours);
   if (l.hintLine.w <= 0) return;
   // The longest help that fits.
+  const bool opening = s.chooser.Mode() == ChooserMode::kOpen;
   const bool severalFilters = s.chooser.FilterCount() > 1;
   const std::string_view hints[] = {
-      severalFilters ? "Enter: open  Backspace: up  Tab: type  Esc: cancel" : "Enter: open  Backspace: up  Esc: cancel",
-      "Enter: open  Backspace: up",
-      "Bksp: up",
+      opening ? (severalFilters ? "Enter: open  Backspace: up  Tab: type  Esc: cancel"
+                                : "Enter: open  Backspace: up  Esc: cancel")
+              : (severalFilters ? "Enter: save  Tab: type  Esc: cancel" : "Enter: save  Esc: cancel"),
+      opening ? "Enter: open  Backspace: up" : "Enter: save",
   };
   for (std::string_view hint : hints) {
     if (static_cast<int32_t>(hint.size()) <= l.Columns(l.hintLine.w)) {

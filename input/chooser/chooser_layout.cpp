@@ -34,7 +34,7 @@ ChooserLayout LayOutChooser(int32_t screenWidth, int32_t screenHeight, int32_t c
   // Everything but the rows, top to bottom.
   const int32_t fixed = titleHeight + pad + ch + pad + 2 + pad + (nameField ? fieldHeight + pad : 0) + fieldHeight +
                         pad + buttonHeight + pad;
-  const int32_t edge = std::max(4, std::min(screenWidth, screenHeight) / 24);
+  const int32_t edge = std::max(4, std::min(screenWidth, screenHeight) / 16);
   l.visibleRows = std::clamp((screenHeight - 2 * edge - fixed) / l.rowHeight, 1, kMostRows);
   const int32_t rowsHeight = l.visibleRows * l.rowHeight;
   const int32_t width = std::max(std::min(screenWidth - 2 * edge, kMostColumns * cw + 2 * pad), 0);

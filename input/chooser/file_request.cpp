@@ -40,6 +40,7 @@ class ChooserRun {
 
   // The chosen path, or empty when cancelled.
   std::string Run() {
+    chooser_.SetVisibleRows(Layout().visibleRows);
     chooser_.SetEntries(ListCurrentFolder(chooser_.Filter()));
     // A key held as the chooser opens must not type into it.
     TypedChar();
