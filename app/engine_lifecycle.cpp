@@ -10,6 +10,8 @@
 #include "app/engine_state.h"
 #include "app/frame_cycle.h"
 #include "app/runtime_log.h"
+#include "audio/music_player.h"
+#include "audio/sound_system.h"
 #include "files/file_channels.h"
 #include "files/file_resolver.h"
 #include "files/platform_paths.h"
@@ -82,7 +84,9 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
   // those subsystems exist.
   engine.input = std::make_unique<InputContext>();  // 12
   SetActiveInput(engine.input.get());
-  // 13, 14: the sound device and its slots.
+  engine.sound = std::make_unique<SoundSystem>();  // 13
+  SetActiveSoundSystem(engine.sound.get());
+  engine.sound->CreateSlots();  // 14
 
   if (settings.fullScreen != 0) {  // 15
     engine.renderContext->GoFullScreen();
@@ -90,9 +94,8 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
     engine.renderContext->GoWindowed();
   }
   engine.input->SetUpDevices(engine.window, settings.captureMouse != 0);  // 16
-  // 17: the sound device is opened for the window; the input context gets
-  // the window handle too.
-  engine.input->SetWindow(engine.window);
+  engine.sound->OpenDevice();  // 17: the mixer needs no window to bind to;
+  engine.input->SetWindow(engine.window);  // the input context gets the window handle
 
   engine.renderContext->currentFont = 0;  // 18
   CreateResolverContexts(ExecutablePath());  // 19, 20
@@ -123,14 +126,17 @@ void EngineShutdown() {
   }
   if (engine.renderContext == nullptr) return;  // 2
   WriteLogLine("Shut down VDR");                // 3
-  // 4: the music stops here.
+  StopMusic();  // 4
   EnterExecutableFolder();  // 5
   CloseAllFileChannels();  // 6
   // 7: the network is shut down here.
   if (engine.input != nullptr) engine.input->ReleaseDevices();  // 8
   SetActiveInput(nullptr);
   engine.input.reset();
-  // 9, 10: the sound slots and the sound device are released here.
+  if (engine.sound != nullptr) engine.sound->ReleaseSlots();  // 9
+  SetActiveSoundSystem(nullptr);  // 10
+  if (engine.sound != nullptr) engine.sound->CloseDevice();
+  engine.sound.reset();
   SetActiveRenderContext(nullptr);  // 11
   engine.renderContext->Close();
   engine.renderContext.reset();

@@ -14,6 +14,7 @@ namespace vdr {
 
 class OpenGLLumet;
 class InputContext;
+class SoundSystem;
 
 // Show mode of a normal start; 0 starts hidden.
 constexpr int32_t kShowDefault = 10;
@@ -26,6 +27,7 @@ struct EngineState {
   SDL_Window* window = nullptr;
   RuntimeString windowTitle;
   std::unique_ptr<InputContext> input;
+  std::unique_ptr<SoundSystem> sound;  // the sound device and its slots
 
   // Clock (milliseconds as doubles).
   bool clockUsesCounter = false;

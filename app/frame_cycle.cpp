@@ -10,6 +10,7 @@
 #include "app/engine_state.h"
 #include "app/frame_pacing.h"
 #include "app/window_events.h"
+#include "audio/music_player.h"
 #include "gfx2d/render_context.h"
 #include "input/input_context.h"
 #include "input/scan_codes.h"
@@ -40,6 +41,7 @@ void PauseLoop() {
   EngineState& engine = Engine();
   ConsoleNote("pause loop in showscreen");
   while (engine.paused != 0 && engine.activateRequest == 0) {
+    CheckMusicRestart();
     // The window procedure clears `paused` from inside the pump.
     PumpMessages(ResolveMessageCallback());
     SDL_Delay(200);
@@ -110,6 +112,7 @@ void ShowScreen() {
   if (engine.input != nullptr) engine.input->BeginFrame();
   PollInput();
   CheckEndKeys();
+  CheckMusicRestart();
   PumpMessages(ResolveMessageCallback());
   PresentAndPace(ResolveMessageCallback());
   if (engine.renderContext != nullptr) engine.renderContext->StartFrame();
@@ -130,6 +133,7 @@ void WaitAnyInput() {
   InputContext& input = *engine.input;
   const MouseSample before = input.SampleMouse();
   for (;;) {
+    CheckMusicRestart();
     PumpMessages(ResolveMessageCallback());
     PollInput();
     if (engine.escapeEnds != 0 && (input.KeyHeld(kKeyEscapeExtended) || input.KeyHeld(kKeyEscape))) RunEnd();

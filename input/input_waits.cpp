@@ -3,6 +3,7 @@
 #include <SDL2/SDL_timer.h>
 
 #include "app/frame_cycle.h"
+#include "audio/music_player.h"
 #include "input/input_commands.h"
 #include "input/input_context.h"
 
@@ -18,6 +19,7 @@ void KeyWait() {
   while (!TypedChar().empty()) {
   }
   while (TypedChar().empty()) {
+    CheckMusicRestart();
     PumpMessages(ResolveMessageCallback());
     WaitAnyInput();
   }
