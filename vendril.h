@@ -19,6 +19,7 @@
 #include "gfx2d/font_commands.h"
 #include "gfx2d/render_context.h"
 #include "gfx2d/sprite_commands.h"
+#include "input/chooser/file_request.h"
 #include "input/input_commands.h"
 #include "runtime/error_status.h"
 #include "runtime/math_commands.h"

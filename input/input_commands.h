@@ -14,6 +14,11 @@ int32_t KeyDown(double code);
 RuntimeString TypedChar();
 // Returns once a key that types a character has been pressed.
 void KeyWait();
+// Edits the text at (x, y) in the current font, one frame at a time, over a
+// copy of the screen as it was, until Enter: Backspace removes the last
+// character, other typed characters are appended, and "_" blinks while
+// nothing is typed.
+void InputText(RuntimeString& text, double x, double y);
 
 // Mouse.
 void MouseState(int32_t& x, int32_t& y, int32_t& left, int32_t& right);

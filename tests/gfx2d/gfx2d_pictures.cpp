@@ -8,7 +8,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "app/engine_state.h"
@@ -22,6 +21,7 @@
 #include "gfx2d/render_context.h"
 #include "gfx2d/sprite_commands.h"
 #include "runtime/random.h"
+#include "tests/support/picture_folder.h"
 
 namespace {
 
@@ -30,19 +30,6 @@ using namespace vdr;
 constexpr int32_t kWidth = 480, kHeight = 320;
 
 int32_t Rgb(int r, int g, int b) { return r | g << 8 | b << 16; }
-
-// The output folder: the program's last argument, taken from where it was
-// started (start-up moves into the program's own folder).
-std::string OutputFolder() {
-  const std::string line = CommandLine().c_str();
-  const size_t blank = line.find_last_of(' ');
-  std::string folder = blank == std::string::npos ? "." : line.substr(blank + 1);
-  if (folder.empty() || folder[0] != '/') {
-    const char* started = std::getenv("PWD");
-    folder = std::string(started != nullptr ? started : ".") + "/" + folder;
-  }
-  return folder + "/";
-}
 
 // A sprite from a function of (x, y) giving RGBA.
 template <typename F>
@@ -164,7 +151,7 @@ void Configure(ProjectSettings& settings) {
 }
 
 void Main() {
-  const std::string folder = OutputFolder();
+  const std::string folder = test::PictureFolder();
   FontPicture(folder);
   ScenePicture(folder);
 }

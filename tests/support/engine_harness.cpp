@@ -51,16 +51,17 @@ int32_t ReadBackPixel(int x, int y) {
   return rgba[0] | rgba[1] << 8 | rgba[2] << 16;
 }
 
-int Xdotool(const std::string& arguments) {
+std::string WithWindowId(std::string text) {
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
-  std::string command = "xdotool " + arguments;
   if (SDL_GetWindowWMInfo(Engine().window, &info) == SDL_TRUE) {
     const std::string id = std::to_string(info.info.x11.window);
-    for (size_t at; (at = command.find("%w")) != std::string::npos;) command.replace(at, 2, id);
+    for (size_t at; (at = text.find("%w")) != std::string::npos;) text.replace(at, 2, id);
   }
-  return std::system(command.c_str());
+  return text;
 }
+
+int Xdotool(const std::string& arguments) { return std::system(WithWindowId("xdotool " + arguments).c_str()); }
 
 void PushWindowEvent(SDL_WindowEventID event) {
   SDL_Event e{};

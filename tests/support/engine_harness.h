@@ -35,6 +35,9 @@ int32_t ReadBackPixel(int x, int y);
 
 // Runs xdotool with the given arguments, "%w" replaced by the game window.
 int Xdotool(const std::string& arguments);
+// The text with every "%w" replaced by the game window's X id (for scripts
+// run on other threads, which must not ask SDL).
+std::string WithWindowId(std::string text);
 
 // Puts a window event for the game window into the queue.
 void PushWindowEvent(SDL_WindowEventID event);
