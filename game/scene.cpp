@@ -9,6 +9,7 @@ namespace granzel {
 namespace {
 
 constexpr int kGrainSize = 5;
+constexpr int32_t kWhite = 0xFFFFFF;
 
 // Builds the picture of all loose grains, in list order, from the grain
 // strip's pixels. Grain pictures are opaque or fully transparent, so the
@@ -54,16 +55,26 @@ void pintafondo() {
   if (game.inOptions == 0) vdr::DrawSprite(kOptionsButton, 456, 0);
 }
 
+// One visit of screen 0 for all grains that settled this frame, their
+// pictures drawn in settling order as one batch of quads: the same 5 × 5
+// pictures DrawAnim would draw one by one, at a fraction of the cost.
 void PaintSettledGrains() {
   GameState& game = Game();
   const int32_t count = vdr::ArrayBounds(game.settledThisFrame, 0);
   if (count == 0) return;
   vdr::UseScreen(0);
   vdr::AlphaMode(-1);
+  vdr::StartPoly(kGrainStrip, 2);
   for (int32_t i = 0; i < count; ++i) {
     const Grain& g = game.settledThisFrame[i];
-    vdr::DrawAnim(kGrainStrip, g.colour * 5 + g.variant, g.x, g.y);
+    const double u = g.variant * kGrainSize, v = g.colour * kGrainSize;
+    vdr::PolyNewStrip();
+    vdr::PolyVector(g.x, g.y, u, v, kWhite);
+    vdr::PolyVector(g.x, g.y + kGrainSize, u, v + kGrainSize, kWhite);
+    vdr::PolyVector(g.x + kGrainSize, g.y, u + kGrainSize, v, kWhite);
+    vdr::PolyVector(g.x + kGrainSize, g.y + kGrainSize, u + kGrainSize, v + kGrainSize, kWhite);
   }
+  vdr::EndPoly();
   vdr::AlphaMode(0);
   vdr::UseScreen(-1);
   vdr::RedimArray(game.settledThisFrame, 0);
