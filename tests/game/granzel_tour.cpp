@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
   const int places[] = {70, 150, 220, 265, 330, 410};
   for (int i = 0; i < 6; ++i) {
     tour.ChooseColour(colours[i]);
-    tour.Pour(places[i], 60, 7);
+    tour.Pour(places[i], 60, 14);
   }
   tour.Park();
   Wait(6);
