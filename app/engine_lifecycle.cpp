@@ -41,6 +41,8 @@ void InitVideo() {
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);
+  // Neither the screen saver nor monitor power saving while the program runs.
+  SDL_DisableScreenSaver();
 }
 
 }  // namespace

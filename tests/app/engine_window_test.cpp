@@ -217,6 +217,11 @@ TEST_F(EngineWindowTest, SetPausedRaisesEventsOnChangeOnly) {
   EXPECT_EQ(Engine().paused, 0);
 }
 
+TEST_F(EngineWindowTest, WindowClassIsVendrilAndTheScreenSaverStaysOff) {
+  EXPECT_EQ(test::Xdotool("search --class '^Vendril$' > /dev/null"), 0);
+  EXPECT_EQ(SDL_IsScreenSaverEnabled(), SDL_FALSE);
+}
+
 TEST_F(EngineWindowTest, FrameTimeIsAtLeastOneBeforeTheSecondFrame) {
   EXPECT_GE(FrameTime(), 1);
 }
