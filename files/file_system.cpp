@@ -152,7 +152,9 @@ int32_t FileList(const RuntimeString& pattern, RuntimeArray<RuntimeString>& targ
   int32_t i = 0;
   for (const RuntimeString& name : folders) target[i++] = name;
   for (const RuntimeString& name : files) target[i++] = name;
-  return static_cast<int32_t>(files.size()) + 65536 * static_cast<int32_t>(folders.size());
+  // Computed in 32 bits without sign, so a folder of 32,768 folders or more
+  // wraps as a 32-bit result would instead of overflowing.
+  return static_cast<int32_t>(static_cast<uint32_t>(files.size()) + 65536u * static_cast<uint32_t>(folders.size()));
 }
 
 }  // namespace vdr
