@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
 # Builds the image decoders' fuzz target with clang's libFuzzer, AddressSanitizer
 # and UndefinedBehaviorSanitizer, then runs it on a working copy of the seed
-# corpus in fuzz/corpus/images. Findings go to build/fuzz-images/findings/.
-# Usage: fuzz/run-image-decoders-fuzzer.sh [seconds]   (default 600)
+# corpus in fuzz/corpus/images. Findings go to build/fuzz-images-<decoder>/findings/.
+# Usage: fuzz/run-image-decoders-fuzzer.sh [seconds] [bmp|png|jpeg|all]   (default 600 all)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
-out=build/fuzz-images
+decoder=${2:-all}
+case "$decoder" in
+  bmp | png | jpeg) only=-DFUZZ_${decoder^^} ;;
+  all) only= ;;
+  *) echo "unknown decoder '$decoder': bmp, png, jpeg or all" >&2; exit 2 ;;
+esac
+out=build/fuzz-images-$decoder
 mkdir -p "$out/corpus" "$out/findings"
 
-clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I. \
+clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I. $only \
   fuzz/image_decoders_fuzzer.cpp \
   gfx2d/image/bmp_decoder.cpp gfx2d/image/png_decoder.cpp gfx2d/image/jpeg_decoder.cpp \
   gfx2d/image/codec_jumps.cpp gfx2d/image/pixel_image.cpp gfx2d/image/image_decoders.cpp \
