@@ -13,7 +13,7 @@ constexpr int kScreenshotKey = 31;  // the key in the S position
 constexpr int32_t kWhite = 0xFFFFFF;
 
 void LoadGamePictures(GameState& game) {
-  vdr::LoadAnim("rayas.png", kGrainStrip, 5, 5);
+  LoadGrainPictures();
   vdr::LoadSprite("options.png", kOptionsButton);
   vdr::LoadSprite("opciones.png", kColourPage);
   vdr::LoadSprite("dorado.png", kHighlight);
@@ -21,13 +21,6 @@ void LoadGamePictures(GameState& game) {
   vdr::LoadSprite("clips.png", kClipPage);
   vdr::LoadSprite("ok.png", kEditorButtons);
   game.optionsTab = 1;
-  // The grain pictures as pixels, for composing the loose grains each frame,
-  // and the picture they are composed into.
-  double stripHeight = 0;
-  vdr::GetSpriteSize(kGrainStrip, game.grainStripWidth, stripHeight);
-  vdr::SpriteToMem(game.grainStripPixels, kGrainStrip);
-  vdr::DimArray(game.grainLayer, kFieldWidth * kFieldHeight);
-  vdr::MemToSprite(game.grainLayer, kGrainLayer, kFieldWidth, kFieldHeight);
 }
 
 void ReadColourTable(GameState& game) {

@@ -9,6 +9,9 @@ void GameMain();
 
 // Scene (drawn first by every screen of the game).
 void pintafondo();
+// Loads the grain strip, keeps its pixels for composing the loose grains and
+// makes the picture they are composed into.
+void LoadGrainPictures();
 // Paints the pictures of the grains that settled this frame into the canvas.
 void PaintSettledGrains();
 

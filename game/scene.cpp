@@ -42,6 +42,16 @@ void ComposeGrainLayer(GameState& game) {
 
 }  // namespace
 
+void LoadGrainPictures() {
+  GameState& game = Game();
+  vdr::LoadAnim("rayas.png", kGrainStrip, kGrainSize, kGrainSize);
+  double stripHeight = 0;
+  vdr::GetSpriteSize(kGrainStrip, game.grainStripWidth, stripHeight);
+  vdr::SpriteToMem(game.grainStripPixels, kGrainStrip);
+  vdr::DimArray(game.grainLayer, kFieldWidth * kFieldHeight);
+  vdr::MemToSprite(game.grainLayer, kGrainLayer, kFieldWidth, kFieldHeight);
+}
+
 void pintafondo() {
   GameState& game = Game();
   vdr::DrawSprite(kCanvas, 0, 0);

@@ -11,6 +11,7 @@
 #include "game/game_state.h"
 #include "game/grains.h"
 #include "game/procedures.h"
+#include "tests/game/plain_grain_drawing.h"
 #include "vendril.h"
 
 namespace {
@@ -30,18 +31,13 @@ void Configure(vdr::ProjectSettings& settings) {
   settings.windowTitle = "Granzel scene benchmark";
 }
 
-void SetUpScene(GameState& game) {
+void SetUpScene() {
   vdr::SetPackFile(GRANZEL_MEDIA_FOLDER "/media.sbx", GRANZEL_MEDIA_FOLDER "/snd.sbx");
   vdr::SetScreen(480, 320, 0);
   vdr::SmoothShading(1);
   vdr::CreateScreen(0, granzel::kCanvas, 480, 320);
-  vdr::LoadAnim("rayas.png", granzel::kGrainStrip, 5, 5);
+  granzel::LoadGrainPictures();
   vdr::LoadSprite("options.png", granzel::kOptionsButton);
-  double height = 0;
-  vdr::GetSpriteSize(granzel::kGrainStrip, game.grainStripWidth, height);
-  vdr::SpriteToMem(game.grainStripPixels, granzel::kGrainStrip);
-  vdr::DimArray(game.grainLayer, granzel::kFieldWidth * granzel::kFieldHeight);
-  vdr::MemToSprite(game.grainLayer, granzel::kGrainLayer, granzel::kFieldWidth, granzel::kFieldHeight);
   // No pacing wait: only the frame's own work is measured.
   vdr::ActiveRenderContext()->framePeriod = 0;
 }
@@ -61,18 +57,7 @@ void Populate(GameState& game, int count) {
 // The plain way: one polygon batch per loose grain ...
 void DrawGrainsOneByOne(const GameState& game) {
   vdr::DrawSprite(granzel::kCanvas, 0, 0);
-  vdr::AlphaMode(-1);
-  for (int32_t i = 0; i < vdr::ArrayBounds(game.grains, 0); ++i) {
-    const Grain& g = game.grains[i];
-    const double u = g.variant * 5, v = g.colour * 5;
-    vdr::StartPoly(granzel::kGrainStrip, 0);
-    vdr::PolyVector(g.x, g.y, u, v, 0xFFFFFF);
-    vdr::PolyVector(g.x, g.y + 5, u, v + 5, 0xFFFFFF);
-    vdr::PolyVector(g.x + 5, g.y + 5, u + 5, v + 5, 0xFFFFFF);
-    vdr::PolyVector(g.x + 5, g.y, u + 5, v, 0xFFFFFF);
-    vdr::EndPoly();
-  }
-  vdr::AlphaMode(0);
+  granzel::DrawEachGrainAsItsOwnBatch(game.grains);
   vdr::DrawSprite(granzel::kOptionsButton, 456, 0);
 }
 
@@ -125,7 +110,7 @@ FrameCost Measure(GameState& game, int grains, bool plain, int frames) {
 
 void Main() {
   GameState& game = granzel::Game();
-  SetUpScene(game);
+  SetUpScene();
   std::printf("%8s %9s %9s %9s %9s   %s\n", "grains", "frame ms", "advance", "draw", "present", "plain way");
   for (int grains : {1000, 10000, 50000, 100000}) {
     const FrameCost cost = Measure(game, grains, false, 30);

@@ -10,6 +10,7 @@
 #include "game/game_state.h"
 #include "game/grains.h"
 #include "game/procedures.h"
+#include "tests/game/plain_grain_drawing.h"
 #include "tests/support/engine_harness.h"
 #include "vendril.h"
 
@@ -34,13 +35,7 @@ class SceneDrawingTest : public testing::Test {
   static void SetUpTestSuite() {
     vdr::test::StartEngine({.width = kFieldWidth, .height = kFieldHeight});
     vdr::SetPackFile(GRANZEL_MEDIA_FOLDER "/media.sbx", GRANZEL_MEDIA_FOLDER "/snd.sbx");
-    GameState& game = Game();
-    vdr::LoadAnim("rayas.png", kGrainStrip, 5, 5);
-    double height = 0;
-    vdr::GetSpriteSize(kGrainStrip, game.grainStripWidth, height);
-    vdr::SpriteToMem(game.grainStripPixels, kGrainStrip);
-    vdr::DimArray(game.grainLayer, kFieldWidth * kFieldHeight);
-    vdr::MemToSprite(game.grainLayer, kGrainLayer, kFieldWidth, kFieldHeight);
+    LoadGrainPictures();
     vdr::SmoothShading(1);
   }
   void SetUp() override { vdr::CreateScreen(0, kCanvas, kFieldWidth, kFieldHeight); }
@@ -88,18 +83,7 @@ TEST_F(SceneDrawingTest, LooseGrainsLookAsIfEachWereItsOwnQuad) {
 
   vdr::ActiveRenderContext()->ClearFrame(0);
   vdr::DrawSprite(kCanvas, 0, 0);
-  vdr::AlphaMode(-1);
-  for (int i = 0; i < game.grains.Count(); ++i) {
-    const Grain& g = game.grains[i];
-    const double u = g.variant * 5, v = g.colour * 5;
-    vdr::StartPoly(kGrainStrip, 0);
-    vdr::PolyVector(g.x, g.y, u, v, 0xFFFFFF);
-    vdr::PolyVector(g.x, g.y + 5, u, v + 5, 0xFFFFFF);
-    vdr::PolyVector(g.x + 5, g.y + 5, u + 5, v + 5, 0xFFFFFF);
-    vdr::PolyVector(g.x + 5, g.y, u + 5, v, 0xFFFFFF);
-    vdr::EndPoly();
-  }
-  vdr::AlphaMode(0);
+  DrawEachGrainAsItsOwnBatch(game.grains);
   EXPECT_TRUE(composed == WindowPixels());
   game.inOptions = 0;
 }
