@@ -80,7 +80,7 @@ void clipea() {
   game.clipZoom = 1;
   game.clipAngle = 0;
   game.clipResult = 0;
-  while (vdr::MouseAxis(3) != 0) vdr::SleepMs(1);
+  WaitForButtonRelease();
   ClearHotspots();
   AddHotspot(1, 408, 0, 24, 24);
   AddHotspot(2, 456, 0, 24, 24);

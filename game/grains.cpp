@@ -17,10 +17,7 @@ void Settle(GameState& game, Grain& g) {
     cells[CellIndex(g.x - 1, g.y)] = mark;
   }
   if (g.variant > 3) cells[CellIndex(g.x, g.y - 1)] = mark;
-  RuntimeArray<Grain>& settled = game.settledThisFrame;
-  const int32_t n = vdr::ArrayBounds(settled, 0);
-  vdr::RedimArray(settled, n + 1);
-  settled[n] = g;
+  game.settledThisFrame.Push(g);
 }
 
 }  // namespace

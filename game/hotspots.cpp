@@ -4,11 +4,12 @@ namespace granzel {
 
 void ClearHotspots() { vdr::RedimArray(Game().hotspots, 0); }
 
-void AddHotspot(double id, double x, double y, double w, double h) {
-  RuntimeArray<Hotspot>& hotspots = Game().hotspots;
-  const int32_t n = vdr::ArrayBounds(hotspots, 0);
-  vdr::RedimArray(hotspots, n + 1);
-  hotspots[n] = Hotspot{x, y, w, h, id};
+void AddHotspot(double id, double x, double y, double w, double h) { Game().hotspots.Push(Hotspot{x, y, w, h, id}); }
+
+void MainScreenHotspots() {
+  ClearHotspots();
+  AddHotspot(1, 456, 0, 24, 24);
+  AddHotspot(2, 0, 0, 24, 24);
 }
 
 double HotspotAt(double px, double py) {

@@ -7,6 +7,8 @@ namespace granzel {
 
 void ClearHotspots();
 void AddHotspot(double id, double x, double y, double w, double h);
+// The painting screen's two: the options button (1) and the capture corner (2).
+void MainScreenHotspots();
 // The id of the first rectangle in list order that holds the point, else 0.
 double HotspotAt(double px, double py);
 

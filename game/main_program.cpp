@@ -12,7 +12,7 @@ namespace {
 constexpr int kScreenshotKey = 31;  // the key in the S position
 constexpr int32_t kWhite = 0xFFFFFF;
 
-void LoadGamePictures(GameState& game) {
+void LoadGamePictures() {
   LoadGrainPictures();
   vdr::LoadSprite("options.png", kOptionsButton);
   vdr::LoadSprite("opciones.png", kColourPage);
@@ -20,7 +20,6 @@ void LoadGamePictures(GameState& game) {
   vdr::LoadSprite("fondos.png", kBackgroundPage);
   vdr::LoadSprite("clips.png", kClipPage);
   vdr::LoadSprite("ok.png", kEditorButtons);
-  game.optionsTab = 1;
 }
 
 void ReadColourTable(GameState& game) {
@@ -58,9 +57,7 @@ void FadeOut() {
 }
 
 void AppendGrain(GameState& game, double x, double y, double colour, double variant) {
-  const int32_t n = vdr::ArrayBounds(game.grains, 0);
-  vdr::RedimArray(game.grains, n + 1);
-  game.grains[n] = Grain{x, y, colour, variant, 0};
+  game.grains.Push(Grain{x, y, colour, variant, 0});
 }
 
 void Pour(GameState& game) {
@@ -95,6 +92,10 @@ void SaveCapture() {
 
 }  // namespace
 
+void WaitForButtonRelease() {
+  while (vdr::MouseAxis(3) != 0) vdr::SleepMs(1);
+}
+
 void miramouse() {
   GameState& game = Game();
   vdr::SetActiveMouse(0);
@@ -110,8 +111,6 @@ void miramouse() {
 
 void GameMain() {
   GameState& game = Game();
-  game.clipZoom = 1;
-  game.clipAngle = 0;
   vdr::ChangeDirectory("Media");
   vdr::SetPackFile("media.sbx", "snd.sbx");
   vdr::SetScreen(480, 320, 0);
@@ -124,7 +123,7 @@ void GameMain() {
   const double introEnd = vdr::ElapsedMs();
   ResetField(game);
   vdr::DimArray(game.pointers, 16);
-  LoadGamePictures(game);
+  LoadGamePictures();
   ReadColourTable(game);
   while (vdr::ElapsedMs() - introEnd <= 3000) vdr::SleepMs(1);
   vdr::PlayMusic("sa.mp3", 1);
@@ -135,8 +134,7 @@ void GameMain() {
   game.rainColour = 1;
   game.rainOn = 0;
   game.optionsTab = 1;
-  AddHotspot(1, 456, 0, 24, 24);
-  AddHotspot(2, 0, 0, 24, 24);
+  MainScreenHotspots();
 
   for (;;) {
     pintafondo();
@@ -156,7 +154,7 @@ void GameMain() {
     game.screenshotKeyWasDown = keyDown ? 1 : 0;
     if (keyPressed || (game.pressing != 0 && HotspotAt(game.clickX, game.clickY) == 2)) {
       SaveCapture();
-      while (vdr::MouseAxis(3) != 0) vdr::SleepMs(1);
+      WaitForButtonRelease();
     }
     vdr::ShowScreen();
   }

@@ -12,10 +12,6 @@ namespace {
 
 constexpr int32_t kSampleMark = 33023;  // orange
 
-void WaitForButtonRelease() {
-  while (vdr::MouseAxis(3) != 0) vdr::SleepMs(1);
-}
-
 // The cell of index 0..59 on a picker page, as drawn on the screen.
 double CellLeft(double index) { return vdr::IntMod(vdr::ToInt(index), 10) * 40 + 40; }
 double CellTop(double index) { return vdr::ToInt(index / 10) * 40 + 20; }
@@ -24,11 +20,7 @@ double CellTop(double index) { return vdr::ToInt(index / 10) * 40 + 20; }
 void BlinkingHighlight(double index) {
   GameState& game = Game();
   game.pulse -= game.pulseStep;
-  if (game.pulse <= 0.1) {
-    game.pulseStep = -game.pulseStep;
-  } else if (game.pulse >= 1) {
-    game.pulseStep = -game.pulseStep;
-  }
+  if (game.pulse <= 0.1 || game.pulse >= 1) game.pulseStep = -game.pulseStep;
   vdr::AlphaMode(-game.pulse);
   vdr::DrawSprite(kHighlight, CellLeft(index), CellTop(index));
   vdr::AlphaMode(0);
@@ -78,9 +70,7 @@ void opciones() {
     vdr::ShowScreen();
   }
   WaitForButtonRelease();
-  ClearHotspots();
-  AddHotspot(1, 456, 0, 24, 24);
-  AddHotspot(2, 0, 0, 24, 24);
+  MainScreenHotspots();
   game.pressing = 0;
 }
 

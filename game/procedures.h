@@ -29,5 +29,7 @@ void clipea();
 // Reads mouse 0 and applies the press rule shared by the main loop and the
 // options screen.
 void miramouse();
+// Waits until every mouse button is up, so one click is not taken twice.
+void WaitForButtonRelease();
 
 }  // namespace granzel
