@@ -96,8 +96,8 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
     engine.renderContext->GoWindowed();
   }
   engine.input->SetUpDevices(engine.window, settings.captureMouse != 0);  // 16
-  engine.sound->OpenDevice();  // 17: the mixer needs no window to bind to;
-  engine.input->SetWindow(engine.window);  // the input context gets the window handle
+  engine.sound->OpenDevice();  // 17: the mixer needs no window to bind to, and
+                               // the input context has had the window since 16
 
   engine.renderContext->currentFont = 0;  // 18
   CreateResolverContexts(ExecutablePath());  // 19, 20

@@ -39,10 +39,8 @@ void MusicPlayer::Play(const char* name, bool loop) {
   if (MixerOpen()) music_.reset(Mix_LoadMUS(NativePath(resolved.c_str()).c_str()));
   schedule_.Start(Clock(), PieceMs(), loop);
   PlayFromStart();
-  if (volume_ != 1.0) {
-    volume_ = 1.0;
-    Mix_VolumeMusic(MusicMixerVolume(MusicPlayerVolume(volume_)));
-  }
+  volume_ = 1.0;  // Stop forgot the volume, so a new piece always starts at full
+  Mix_VolumeMusic(MusicMixerVolume(MusicPlayerVolume(volume_)));
 }
 
 void MusicPlayer::Stop() {

@@ -38,10 +38,10 @@ bool ReadFormat(FileSource& source, WaveFormat& format) {
   if (!FindChunk(source, "fmt ", size) || size < kFormatBytes) return false;
   uint8_t bytes[kFormatBytes];
   if (!source.ReadExact(bytes, sizeof bytes)) return false;
-  format.formatTag = Le16(bytes);
+  // The format tag (bytes 0-1) is not examined: every sound is taken as PCM;
+  // the byte rate (8-11) follows from the rate and the block alignment.
   format.channels = Le16(bytes + 2);
   format.sampleRate = Le32(bytes + 4);
-  format.bytesPerSecond = Le32(bytes + 8);
   format.blockAlign = Le16(bytes + 12);
   format.bitsPerSample = Le16(bytes + 14);
   return SkipBody(source, size - kFormatBytes);

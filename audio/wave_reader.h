@@ -17,10 +17,8 @@
 namespace vdr {
 
 struct WaveFormat {
-  uint16_t formatTag = 0;  // not examined: every sound is taken as PCM
   uint16_t channels = 0;
   uint32_t sampleRate = 0;
-  uint32_t bytesPerSecond = 0;  // not used: recomputed from the block alignment
   uint16_t blockAlign = 0;
   uint16_t bitsPerSample = 0;
 };

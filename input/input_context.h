@@ -34,7 +34,6 @@ class InputContext {
   // position from the system pointer, captured mode when captureMouse (else
   // pointer mode), the joysticks. Failures fall back and are only logged.
   void SetUpDevices(SDL_Window* window, bool captureMouse);
-  void SetWindow(SDL_Window* window) { window_ = window; }
   // After a display-mode change: the mouse mode applied again, then the
   // (possibly new) window taken.
   void WindowChanged(SDL_Window* window);
@@ -55,7 +54,6 @@ class InputContext {
   // Focus changes. When the window comes back, keys and buttons are taken
   // afresh, since they may have changed while it was away.
   void SetWindowActive(bool active);
-  bool WindowActive() const { return windowActive_; }
   // Bit 7 of the snapshot: the key with that code is held.
   bool KeyHeld(uint8_t code) const { return (keyState_[code] & 0x80) != 0; }
   bool AnyKeyHeld() const;

@@ -7,9 +7,6 @@
 namespace vdr {
 namespace {
 
-constexpr uint8_t kKeyTab = 15;
-constexpr uint8_t kKeyHome = 199, kKeyUp = 200, kKeyPageUp = 201, kKeyEnd = 207, kKeyDown = 208, kKeyPageDown = 209;
-
 struct KeyBinding {
   uint8_t code;
   ChooserKey key;
