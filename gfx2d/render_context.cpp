@@ -26,27 +26,24 @@ int DesktopBitsPerPixel() {
   return static_cast<int>(SDL_BITSPERPIXEL(mode.format));
 }
 
-// The message shown for a software renderer: "opengldriver.txt" when it has
-// text, else the built-in text. Legacy files may be in a single-byte code
-// page; those bytes are shown as Latin-1.
+}  // namespace
+
 std::string SoftwareRendererMessage(const std::string& fileText) {
   if (fileText.empty()) {
     return "Please update your GFX adapter's driver\nso it can render OpenGL by HARDWARE\n\n\n"
            "Bitte aktualisieren Sie Ihren\nGrafkkartentreiber, damit er OpenGL\nper HARDWARE unterst\xC3\xBCtzt!";
   }
+  // SDL's conversion drops invalid bytes instead of failing, so text is UTF-8
+  // only when it comes back unchanged.
   char* converted = SDL_iconv_string("UTF-8", "UTF-8", fileText.c_str(), fileText.size() + 1);
-  if (converted != nullptr) {
-    std::string text = converted;
-    SDL_free(converted);
-    return text;
-  }
+  const bool isUtf8 = converted != nullptr && fileText == converted;
+  SDL_free(converted);
+  if (isUtf8) return fileText;
   converted = SDL_iconv_string("UTF-8", "ISO-8859-1", fileText.c_str(), fileText.size() + 1);
   std::string text = converted != nullptr ? converted : fileText;
   SDL_free(converted);
   return text;
 }
-
-}  // namespace
 
 OpenGLLumet* ActiveRenderContext() { return g_context; }
 void SetActiveRenderContext(OpenGLLumet* context) { g_context = context; }

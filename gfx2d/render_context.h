@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -186,6 +187,9 @@ void SetActiveRenderContext(OpenGLLumet* context);
 
 // Whether a GL_RENDERER string names one of Mesa's software rasterizers.
 bool IsSoftwareRenderer(const char* renderer);
+// The message shown for a software renderer: "opengldriver.txt"'s text when it
+// has any, else the built-in text. Text that is not UTF-8 is read as Latin-1.
+std::string SoftwareRendererMessage(const std::string& fileText);
 
 // Commands.
 void GetScreenSize(int32_t& width, int32_t& height);

@@ -29,6 +29,12 @@ TEST(SoftwareRendererTest, MesaSoftwareRasterizersCount) {
   EXPECT_FALSE(IsSoftwareRenderer(nullptr));
 }
 
+TEST(SoftwareRendererTest, DriverMessageKeepsUtf8AndReadsOtherTextAsLatin1) {
+  EXPECT_NE(SoftwareRendererMessage("").find("OpenGL by HARDWARE"), std::string::npos);
+  EXPECT_EQ(SoftwareRendererMessage("unterst\xC3\xBCtzt"), "unterst\xC3\xBCtzt");
+  EXPECT_EQ(SoftwareRendererMessage("unterst\xFCtzt"), "unterst\xC3\xBCtzt");
+}
+
 TEST(ViewportTest, EmptySizeMeansWholeScreenAndYCountsDown) {
   EXPECT_EQ(ResolveViewport(Rect{10, 20, 0, 0}, 640, 480), (Rect{10, 20, 640, 480}));
   EXPECT_EQ(ResolveViewport(Rect{0, 0, 100, -1}, 640, 480), (Rect{0, 0, 640, 480}));
