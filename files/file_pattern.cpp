@@ -2,12 +2,9 @@
 
 #include <cstring>
 
+#include "runtime/ascii.h"
+
 namespace vdr {
-namespace {
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
-
-}  // namespace
 
 bool MatchesFilePattern(const char* name, const char* pattern) {
   if (std::strcmp(pattern, "*.*") == 0) return true;
@@ -20,7 +17,7 @@ bool MatchesFilePattern(const char* name, const char* pattern) {
       if (*pattern == 0) return true;
       star = pattern;
       resume = name;
-    } else if ((*pattern == '?' && *name != '.') || (*pattern != '?' && *pattern != 0 && Lower(*pattern) == Lower(*name))) {
+    } else if ((*pattern == '?' && *name != '.') || (*pattern != '?' && *pattern != 0 && AsciiLower(*pattern) == AsciiLower(*name))) {
       ++pattern;
       ++name;
     } else if (star != nullptr) {

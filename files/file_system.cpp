@@ -15,6 +15,7 @@
 #include "files/file_source.h"
 #include "files/memory_files.h"
 #include "files/platform_paths.h"
+#include "runtime/ascii.h"
 #include "runtime/error_status.h"
 
 namespace vdr {
@@ -22,16 +23,14 @@ namespace {
 
 int32_t ClampToInt32(int64_t value) { return static_cast<int32_t>(std::min<int64_t>(value, INT32_MAX)); }
 
-unsigned char Lower(unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + ('a' - 'A')) : c; }
-
 int CompareIgnoringCase(const RuntimeString& a, const RuntimeString& b) {
   const auto* x = reinterpret_cast<const unsigned char*>(a.c_str());
   const auto* y = reinterpret_cast<const unsigned char*>(b.c_str());
-  while (*x != 0 && Lower(*x) == Lower(*y)) {
+  while (*x != 0 && AsciiLower(*x) == AsciiLower(*y)) {
     ++x;
     ++y;
   }
-  return static_cast<int>(Lower(*x)) - static_cast<int>(Lower(*y));
+  return static_cast<int>(AsciiLower(*x)) - static_cast<int>(AsciiLower(*y));
 }
 
 bool IsFolder(const dirent& entry) {
@@ -64,9 +63,8 @@ bool CopyBytes(FileSource& source, int target) {
 }  // namespace
 
 int32_t FileExists(const RuntimeString& name) {
-  if (IsMemoryFileName(name.c_str())) return FindMemoryFile(name.c_str()) != nullptr ? 1 : 0;
-  int64_t size = 0;
-  return OpenDiskFileForReading(name.c_str(), size).Valid() ? 1 : 0;
+  FileSource source;
+  return source.Open(name.c_str()) ? 1 : 0;
 }
 
 int32_t DirExists(const RuntimeString& name) {

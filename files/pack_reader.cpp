@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstring>
 
+#include "runtime/ascii.h"
+
 namespace vdr {
 namespace {
 
@@ -50,12 +52,12 @@ int64_t PositionInPack(const PackInput& pack, bool fromEnd, int32_t offset) {
   return position >= 0 && position <= size ? position : -1;
 }
 
+}  // namespace
+
 bool InitialiseLzo() {
   static const bool ready = lzo_init() == LZO_E_OK;
   return ready;
 }
-
-}  // namespace
 
 uint32_t ReadLittleEndian32(const uint8_t* bytes) {
   return uint32_t{bytes[0]} | uint32_t{bytes[1]} << 8 | uint32_t{bytes[2]} << 16 | uint32_t{bytes[3]} << 24;
@@ -69,8 +71,7 @@ std::string_view BareFileName(std::string_view path) {
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
-    if (lower(static_cast<unsigned char>(a[i])) != lower(static_cast<unsigned char>(b[i]))) return false;
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
   }
   return true;
 }

@@ -62,5 +62,7 @@ std::string_view BareFileName(std::string_view path);
 bool EqualIgnoringCase(std::string_view a, std::string_view b);
 
 uint32_t ReadLittleEndian32(const uint8_t* bytes);
+// Readies the compression library once; false when it cannot run here.
+bool InitialiseLzo();
 
 }  // namespace vdr

@@ -20,8 +20,7 @@ bool IsValidPackEntryName(const std::string& name) {
 }
 
 bool CompressPackEntry(const uint8_t* data, size_t size, std::vector<uint8_t>& stored) {
-  static const bool ready = lzo_init() == LZO_E_OK;
-  if (!ready || size > INT32_MAX) return false;
+  if (!InitialiseLzo() || size > INT32_MAX) return false;
   std::vector<uint8_t> workMemory(LZO1X_999_MEM_COMPRESS);
   stored.clear();
   AppendLittleEndian32(stored, static_cast<uint32_t>(size));

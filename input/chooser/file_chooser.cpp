@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "runtime/ascii.h"
+
 namespace vdr {
 namespace {
 
 // The longest name most file systems accept.
 constexpr size_t kMaxNameLength = 255;
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
 
 ChooserOutcome EnterFolder(std::string name) { return {ChooserOutcome::kEnterFolder, std::move(name)}; }
 
@@ -164,7 +164,7 @@ void FileChooser::JumpTo(uint8_t c) {
   for (int32_t step = 1; step <= count; ++step) {
     const int32_t i = (std::max(highlighted_, 0) + step) % count;
     const std::string& name = entries_[static_cast<size_t>(i)].name;
-    if (!name.empty() && Lower(name[0]) == Lower(static_cast<char>(c))) {
+    if (!name.empty() && AsciiLower(name[0]) == AsciiLower(static_cast<unsigned char>(c))) {
       Move(i);
       return;
     }
