@@ -1,6 +1,6 @@
 // The cost of the frame cycle itself: ShowScreen with nothing drawn and the
 // frame-rate limit out of the way, against the bare buffer swap and clear.
-// Run under Xvfb: xvfb-run -a build/release/bench/app/empty_frame_bench
+// Run under Xvfb: xvfb-run -a build/bench/bench/app/empty_frame_bench
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_opengl.h>

@@ -3,7 +3,7 @@
 // with its voice choice, gains and mixer channel, followed by a stop. Runs
 // with SDL's dummy audio driver unless SDL_AUDIODRIVER says otherwise.
 //
-// Run a release build: build/release/bench/audio/sound_bench
+// Run a release build: build/bench/bench/audio/sound_bench
 
 #include <benchmark/benchmark.h>
 

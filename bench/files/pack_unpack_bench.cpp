@@ -4,7 +4,7 @@
 // buffer that is already there. The two are timed in turns, so both see the
 // same machine load; medians and minimums are printed with their ratios.
 //
-// Run a release build: build/release/bench/files/pack_unpack_bench [ROUNDS]
+// Run a release build: build/bench/bench/files/pack_unpack_bench [ROUNDS]
 
 #include <lzo/lzo1x.h>
 #include <unistd.h>

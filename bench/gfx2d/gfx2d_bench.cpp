@@ -1,7 +1,7 @@
 // Figures of the 2D drawing layer in a real window, GPU work included (each
 // measurement ends with glFinish). Run under Xvfb, once per screen path:
-//   xvfb-run -a build/release/bench/gfx2d/gfx2d_bench
-//   VENDRIL_NO_FRAMEBUFFER=1 xvfb-run -a build/release/bench/gfx2d/gfx2d_bench
+//   xvfb-run -a build/bench/bench/gfx2d/gfx2d_bench
+//   VENDRIL_NO_FRAMEBUFFER=1 xvfb-run -a build/bench/bench/gfx2d/gfx2d_bench
 // Small draws on llvmpipe cost one of two levels from run to run (a few or a
 // few tens of microseconds, following Mesa's buffer allocations), so the
 // figure of one batch per quad is worth taking from several runs.
@@ -9,6 +9,7 @@
 #include <SDL2/SDL_opengl.h>
 #include <png.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -53,9 +54,12 @@ RuntimeArray<int32_t> Picture(int32_t w, int32_t h, int32_t seed) {
   return pixels;
 }
 
+// Whole lines across the window, so every character counted is drawn.
 void Text() {
+  int32_t cellWidth = 0, cellHeight = 0;
+  GetFontSize(cellWidth, cellHeight);
   std::string line;
-  for (int i = 0; i < 200; ++i) line += static_cast<char>(32 + i % 95);
+  for (int i = 0; i < 480 / std::max(1, cellWidth); ++i) line += static_cast<char>(32 + i % 95);
   const RuntimeString text(line.c_str());
   constexpr int kLines = 100;
   const double us = BestMicroseconds(20, [&] {

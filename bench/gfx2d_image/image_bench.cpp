@@ -1,5 +1,5 @@
 // Decoding, texture preparation and encoding of a 512 x 512 picture.
-// Run: build/release/bench/gfx2d_image/gfx2d_image_bench
+// Run: build/bench/bench/gfx2d_image/gfx2d_image_bench
 
 #include <benchmark/benchmark.h>
 

@@ -3,7 +3,7 @@
 // appends against std::string, FindText against std::string_view::find, and
 // the cost of one Random draw.
 //
-//   build/release/bench/runtime/runtime_bench --benchmark_repetitions=5
+//   build/bench/bench/runtime/runtime_bench --benchmark_repetitions=5
 //       --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // Draws docs/file-chooser.png: the file chooser as FileRequest shows it in
 // Granzel's window, with the game's font and one of its backgrounds, over a
 // small folder of the kind a player keeps:
-//   xvfb-run -a build/release/tests/chooser/chooser_picture docs
+//   xvfb-run -a build/bench/tests/chooser/chooser_picture docs
 
 #include <sys/stat.h>
 

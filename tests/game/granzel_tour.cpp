@@ -1,6 +1,6 @@
 // Plays Granzel through its screens and saves what the window shows, for the
 // README (run by hand, under X):
-//   xvfb-run -a -s "-screen 0 1280x1024x24" build/release/tests/game/granzel_tour docs
+//   xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/tests/game/granzel_tour docs
 // writes granzel-intro.png, granzel-colours.png, granzel-backgrounds.png,
 // granzel-clips.png and granzel-painting.png into the given folder.
 

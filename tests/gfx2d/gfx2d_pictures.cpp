@@ -1,6 +1,6 @@
 // Draws two pictures for the documentation through the real commands in a
 // real window and saves them as screenshots:
-//   xvfb-run -a build/release/tests/gfx2d/gfx2d_pictures docs
+//   xvfb-run -a build/bench/tests/gfx2d/gfx2d_pictures docs
 // writes docs/builtin-font-window.png (the 96 characters of the built-in
 // font printed with PrintText, and the same lines grabbed and enlarged) and
 // docs/test-scene.png (background, sprites, an offscreen screen, the polygon
