@@ -223,7 +223,14 @@ TEST_F(EngineWindowTest, WindowClassIsVendrilAndTheScreenSaverStaysOff) {
 }
 
 TEST_F(EngineWindowTest, FrameTimeIsAtLeastOneBeforeTheSecondFrame) {
-  EXPECT_GE(FrameTime(), 1);
+  EngineState& engine = Engine();
+  const double current = engine.currentFrameTime, previous = engine.previousFrameTime;
+  engine.previousFrameTime = engine.currentFrameTime;  // as before the second frame
+  EXPECT_EQ(FrameTime(), 1);
+  engine.previousFrameTime = engine.currentFrameTime - 16.5;
+  EXPECT_DOUBLE_EQ(FrameTime(), 16.5);
+  engine.currentFrameTime = current;
+  engine.previousFrameTime = previous;
 }
 
 TEST_F(EngineWindowTest, ViewportOriginMapsToItsWindowPixel) {

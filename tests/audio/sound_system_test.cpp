@@ -245,8 +245,11 @@ TEST_F(AudioDriverTest, WhatIsPlayedFollowsVolumeAndPan) {
 }
 
 TEST_F(AudioDriverTest, HalfVolumeIsMinusFiftyDecibels) {
-  const Peaks full = PlayThroughDiskDriver(WriteTone("tone.wav", 0.25), 0, 1);
-  const Peaks half = PlayThroughDiskDriver(WriteTone("tone.wav", 0.25), 0, 0.5);
+  const std::string tone = WriteTone("tone.wav", 0.25);
+  const Peaks full = PlayThroughDiskDriver(tone, 0, 1);
+  ASSERT_GT(full.left, 10000);
+  ASSERT_GT(full.right, 10000);
+  const Peaks half = PlayThroughDiskDriver(tone, 0, 0.5);
   EXPECT_NEAR(half.left, full.left * 0.0031623, 2);
   EXPECT_NEAR(half.right, full.right * 0.0031623, 2);
 }

@@ -28,10 +28,12 @@ TEST(PaletteCaptureTest, LeecolorWritesTheShippedPaletteFile) {
   vdr::LoadSprite("opciones.png", 4);
   ASSERT_EQ(vdr::ErrorStatus().code, 0);
 
-  // The capture ends by waiting for a key.
-  std::thread key([] {
+  // The capture ends by waiting for a key. The command is made here: only
+  // this thread may ask SDL for the window.
+  const std::string press = "xdotool " + vdr::test::WithWindowId("windowfocus %w key space");
+  std::thread key([&press] {
     std::this_thread::sleep_for(std::chrono::seconds(2));
-    vdr::test::Xdotool("windowfocus %w key space");
+    EXPECT_EQ(std::system(press.c_str()), 0);
   });
   EXPECT_EQ(vdr::CallByName("leecolor"), 1);
   key.join();
