@@ -26,7 +26,7 @@ void PolygonBatch::Add(float x, float y, float tx, float ty, int32_t colour, int
   if (colour == colourKey && colourKey != -1) {
     vertex.alpha = 0;
   } else {
-    vertex.alpha = alphaLevel == 1.0f ? 255 : static_cast<uint8_t>(alphaLevel * 255.0f);
+    vertex.alpha = static_cast<uint8_t>(alphaLevel * 255.0f);
   }
   if (newStripPending_) {
     if (!vertices_.Push(vertex)) return;

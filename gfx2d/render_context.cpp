@@ -205,12 +205,9 @@ void OpenGLLumet::SetViewport(int x, int y, int w, int h) {
 }
 
 void OpenGLLumet::ResetDrawingState() {
-  glDisable(GL_DEPTH_TEST);
   glDisable(GL_CULL_FACE);
   glFrontFace(GL_CCW);
-  glEnable(GL_ALPHA_TEST);
   glAlphaFunc(GL_GREATER, 0.05f);
-  glColor4f(1, 1, 1, 1);
   for (GLenum capability : {GL_FOG, GL_LINE_SMOOTH, GL_POINT_SMOOTH, GL_STENCIL_TEST, GL_NORMALIZE, GL_LIGHTING}) {
     glDisable(capability);
   }
@@ -224,7 +221,6 @@ void OpenGLLumet::ResetDrawingState() {
 
   smoothing = true;
   UnbindTextures();
-  glEnable(GL_BLEND);
   glDisable(GL_BLEND);
   glEnable(GL_ALPHA_TEST);
   alphaLevel = 1.0f;
@@ -264,12 +260,7 @@ void OpenGLLumet::PresentFrame() {
 }
 
 void OpenGLLumet::StartFrame() {
-  glEnable(GL_BLEND);
-  glDisable(GL_BLEND);
-  glEnable(GL_ALPHA_TEST);
-  alphaLevel = 1.0f;
-  glColor4f(1, 1, 1, 1);
-  SetViewport(0, 0, 0, 0);
+  SetViewport(0, 0, 0, 0);  // also opaque drawing and the neutral colour
   DrawBackground(0);
 }
 

@@ -16,8 +16,8 @@ bool EncodePng(const PixelImage& image, std::vector<uint8_t>& file);
 bool EncodeJpeg(const PixelImage& image, std::vector<uint8_t>& file);
 
 // BMP: 24 bits, bottom-up, rows padded to 4 bytes. BMP has no alpha, so a
-// pixel that is not fully opaque is written in the default sprite colour key,
-// which makes it transparent again when the file is loaded as a sprite.
+// pixel that is not fully opaque is written as the marker colour blue 255,
+// green 0, red 128 (stored files rely on it; it is not the sprite colour key).
 bool EncodeBmp(const PixelImage& image, std::vector<uint8_t>& file);
 
 enum class SavedImageFormat { kBmp, kPng, kJpeg };

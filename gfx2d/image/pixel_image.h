@@ -13,7 +13,7 @@ inline constexpr int32_t kNoColourKey = -1;
 inline constexpr int32_t kDefaultSpriteColourKey = 0x8000FF;  // red 255, green 0, blue 128
 inline constexpr int32_t kDefaultFontColourKey = 0;           // black
 
-// Sizes are kept in 16-bit fields by the sprite table, so no side may exceed this.
+// The largest side of a picture any loader accepts.
 inline constexpr int32_t kMaxImageSide = 32767;
 
 struct PixelImage {
