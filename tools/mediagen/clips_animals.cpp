@@ -223,7 +223,7 @@ void Ladybug(cairo_t* cr) {
   for (const auto& s : {Circle{30, 42, 6}, Circle{60, 42, 6}, Circle{26, 60, 5}, Circle{64, 60, 5}, Circle{38, 68, 4},
                         Circle{52, 68, 4}}) {
     CirclePath(cr, s.x, s.y, s.r);
-    FillPath(cr, Hex(0x2B2233));
+    FillPath(cr, kClipOutline);
   }
   Eyes(cr, 39, 51, 20, 2.5);
   Shine(cr, 30, 32, 6, 3, 0.4);

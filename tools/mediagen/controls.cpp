@@ -9,8 +9,6 @@ namespace vdr::mediagen {
 
 namespace {
 
-constexpr Rgb kInk = Hex(0x0B0D15);
-
 // A round 24-pixel button face in `colour` with a soft top light.
 void DrawRoundButton(cairo_t* cr, double cx, double cy, const Rgb& colour) {
   CirclePath(cr, cx, cy, 11);

@@ -14,23 +14,6 @@ Rgb Shade(const Rgb& c, double amount) {
   return amount >= 0 ? Mix(c, Rgb{1, 1, 1}, amount) : Mix(c, Rgb{0, 0, 0}, -amount);
 }
 
-Rgb Hsv(double hue, double saturation, double value) {
-  const double h = std::fmod(std::fmod(hue, 360.0) + 360.0, 360.0) / 60.0;
-  const double c = value * saturation;
-  const double x = c * (1 - std::fabs(std::fmod(h, 2.0) - 1));
-  const double m = value - c;
-  Rgb rgb{0, 0, 0};
-  switch (static_cast<int>(h)) {
-    case 0: rgb = {c, x, 0}; break;
-    case 1: rgb = {x, c, 0}; break;
-    case 2: rgb = {0, c, x}; break;
-    case 3: rgb = {0, x, c}; break;
-    case 4: rgb = {x, 0, c}; break;
-    default: rgb = {c, 0, x}; break;
-  }
-  return Rgb{rgb.r + m, rgb.g + m, rgb.b + m};
-}
-
 Rgb FromPixel(const Pixel& p) { return Rgb{p.r / 255.0, p.g / 255.0, p.b / 255.0}; }
 
 uint32_t ColourInteger(const Pixel& p) { return p.r + p.g * 256u + p.b * 65536u; }
@@ -122,22 +105,6 @@ void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry) {
 }
 
 void CirclePath(cairo_t* cr, double cx, double cy, double r) { EllipsePath(cr, cx, cy, r, r); }
-
-void SmoothClosedPath(cairo_t* cr, std::initializer_list<double> xy) {
-  const std::vector<double> v(xy);
-  const size_t n = v.size() / 2;
-  auto px = [&](size_t i) { return v[(i % n) * 2]; };
-  auto py = [&](size_t i) { return v[(i % n) * 2 + 1]; };
-  cairo_new_sub_path(cr);
-  cairo_move_to(cr, px(0), py(0));
-  for (size_t i = 0; i < n; ++i) {
-    // Catmull-Rom segment from point i to i + 1 as a cubic Bezier.
-    const size_t prev = i + n - 1, next = i + 1, after = i + 2;
-    cairo_curve_to(cr, px(i) + (px(next) - px(prev)) / 6, py(i) + (py(next) - py(prev)) / 6,
-                   px(next) - (px(after) - px(i)) / 6, py(next) - (py(after) - py(i)) / 6, px(next), py(next));
-  }
-  cairo_close_path(cr);
-}
 
 void PolygonPath(cairo_t* cr, std::initializer_list<double> xy) {
   const std::vector<double> v(xy);

@@ -22,8 +22,6 @@ constexpr Rgb Hex(uint32_t rrggbb) {
 Rgb Mix(const Rgb& a, const Rgb& b, double t);
 // Positive amounts move toward white, negative ones toward black.
 Rgb Shade(const Rgb& c, double amount);
-// Hue in degrees, saturation and value in 0..1.
-Rgb Hsv(double hue, double saturation, double value);
 Rgb FromPixel(const Pixel& p);
 // The colour integer the game uses: red + green * 256 + blue * 65536.
 uint32_t ColourInteger(const Pixel& p);
@@ -81,8 +79,6 @@ void SetRadialGradient(cairo_t* cr, double cx, double cy, double r0, double r1,
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
 void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry);
 void CirclePath(cairo_t* cr, double cx, double cy, double r);
-// A closed path through the points, smoothed with Catmull-Rom curves.
-void SmoothClosedPath(cairo_t* cr, std::initializer_list<double> xy);
 void PolygonPath(cairo_t* cr, std::initializer_list<double> xy);
 // A star of `points` points, inner radius `inner` times the outer one, the
 // first point straight up turned by `turn` radians.

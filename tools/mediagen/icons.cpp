@@ -6,10 +6,6 @@
 
 namespace vdr::mediagen {
 
-namespace {
-constexpr Rgb kInk = Hex(0x0B0D15);
-}
-
 void DrawColoursIcon(cairo_t* cr, double cx, double cy) {
   const Rgb colours[] = {Hex(0xE03A3A), Hex(0xF5C518), Hex(0x2F7DE1)};
   for (int i = 0; i < 3; ++i) {

@@ -3,7 +3,12 @@
 
 #include <cairo.h>
 
+#include "tools/mediagen/draw.h"
+
 namespace vdr::mediagen {
+
+// The dark outline of icons, buttons and page lettering.
+constexpr Rgb kInk = Hex(0x0B0D15);
 
 void DrawColoursIcon(cairo_t* cr, double cx, double cy);
 void DrawScenesIcon(cairo_t* cr, double cx, double cy);

@@ -18,7 +18,6 @@ constexpr Rgb kPanelTop = Hex(0x2A3046);
 constexpr Rgb kPanelBottom = Hex(0x1C2031);
 constexpr Rgb kWell = Hex(0x151927);
 constexpr Rgb kWellEdge = Hex(0x3B4363);
-constexpr Rgb kInk = Hex(0x0B0D15);
 constexpr Rgb kGold = Hex(0xF0C050);
 
 enum Tab { kColoursTab, kScenesTab, kClipsTab };

@@ -8,7 +8,6 @@
 namespace vdr::mediagen {
 
 constexpr int kColourCount = 60;
-constexpr int kColourColumns = 10;
 
 // Colour n, opaque. The default pouring colour 1 is pale sand.
 Pixel SandColour(int n);
