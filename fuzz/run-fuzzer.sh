@@ -2,27 +2,42 @@
 # run-fuzzer.sh TARGET [SECONDS]
 # Builds a fuzz target with clang's libFuzzer (AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs it for SECONDS (default 600) on a
-# working corpus, fuzz/corpus-TARGET, that starts from the checked-in seeds in
-# fuzz/seeds/TARGET. Findings are written as crash-*/leak-*/timeout-* files in
-# the working corpus folder. Targets:
-#   pack   media packs (fuzz/pack_fuzzer.cpp)
-#   wave   WAVE sound files (fuzz/wave_reader_fuzzer.cpp)
+# working corpus, fuzz/corpus-TARGET, that starts from the checked-in seeds.
+# Findings are written as crash-*/leak-*/timeout-* files in the working corpus
+# folder. Targets:
+#   pack            media packs (fuzz/pack_fuzzer.cpp, seeds in fuzz/seeds/pack)
+#   wave            WAVE sound files (fuzz/wave_reader_fuzzer.cpp, fuzz/seeds/wave)
+#   images          every picture decoder on every input (fuzz/image_decoders_fuzzer.cpp,
+#                   fuzz/seeds/images)
+#   bmp, png, jpeg  one picture decoder alone, on the same seeds
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target=${1:?usage: fuzz/run-fuzzer.sh pack|wave [SECONDS]}
+target=${1:?usage: fuzz/run-fuzzer.sh pack|wave|images|bmp|png|jpeg [SECONDS]}
 seconds=${2:-600}
 
+defines=()
 case $target in
   pack)
     sources=(fuzz/pack_fuzzer.cpp files/pack_input.cpp files/pack_reader.cpp)
     packages=(lzo2)
+    seeds=pack
     max_len=8192
     ;;
   wave)
     sources=(fuzz/wave_reader_fuzzer.cpp audio/wave_reader.cpp files/file_source.cpp files/memory_files.cpp
              files/fd_io.cpp files/platform_paths.cpp)
     packages=()
+    seeds=wave
     max_len=4096
+    ;;
+  images | bmp | png | jpeg)
+    sources=(fuzz/image_decoders_fuzzer.cpp gfx2d/image/bmp_decoder.cpp gfx2d/image/png_decoder.cpp
+             gfx2d/image/jpeg_decoder.cpp gfx2d/image/codec_jumps.cpp gfx2d/image/pixel_image.cpp
+             gfx2d/image/image_decoders.cpp)
+    packages=(libpng libjpeg)
+    seeds=images
+    max_len=8192
+    [[ $target == images ]] || defines=("-DFUZZ_${target^^}")
     ;;
   *)
     echo "unknown fuzz target: $target" >&2
@@ -39,9 +54,9 @@ if ((${#packages[@]} > 0)); then
   read -ra libs <<<"$(pkg-config --libs "${packages[@]}")"
 fi
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-  -I. "${cflags[@]}" "${sources[@]}" "${libs[@]}" -o "$out/${target}_fuzzer"
+  -I. "${defines[@]}" "${cflags[@]}" "${sources[@]}" "${libs[@]}" -o "$out/${target}_fuzzer"
 
-cp -n "fuzz/seeds/$target"/* "$corpus/"
+cp -n "fuzz/seeds/$seeds"/* "$corpus/"
 cd "$corpus"
-../../"$out/${target}_fuzzer" -max_total_time="$seconds" -max_len="$max_len" -print_final_stats=1 \
-  -dict="../$target.dict" . "../seeds/$target"
+../../"$out/${target}_fuzzer" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 \
+  -print_final_stats=1 -dict="../$seeds.dict" .

@@ -20,6 +20,7 @@
 
 #include "app/frame_cycle.h"
 #include "app/program.h"
+#include "bench/sprite_sheet_picture.h"
 #include "gfx2d/capture_commands.h"
 #include "gfx2d/drawing_commands.h"
 #include "gfx2d/font_commands.h"
@@ -137,17 +138,7 @@ void Quads() {
 // LoadSprite of a 512 x 512 PNG file (resolve, decode, texture preparation and
 // upload) against libpng alone decoding the same file into RGBA.
 void PngLoading() {
-  PixelImage picture;
-  picture.Reset(512, 512);
-  for (int32_t row = 0; row < 512; ++row) {
-    for (int32_t column = 0; column < 512; ++column) {
-      uint8_t* p = picture.Row(row) + column * 4;
-      p[0] = static_cast<uint8_t>(column);
-      p[1] = static_cast<uint8_t>(row);
-      p[2] = static_cast<uint8_t>((column ^ row) & 0xF0);
-      p[3] = (column / 32 + row / 32) % 3 == 0 ? 0 : 255;
-    }
-  }
+  const PixelImage picture = bench::SpriteSheetPicture(512);
   std::vector<uint8_t> file;
   EncodePng(picture, file);
   const std::filesystem::path path = std::filesystem::temp_directory_path() / "gfx2d_bench.png";

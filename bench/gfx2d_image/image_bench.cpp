@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "bench/sprite_sheet_picture.h"
 #include "gfx2d/image/image_decoders.h"
 #include "gfx2d/image/image_writers.h"
 #include "gfx2d/image/texture_image.h"
@@ -14,27 +15,16 @@ namespace {
 
 constexpr int32_t kSide = 512;
 
-// A picture with smooth areas, edges and transparent holes, like a sprite sheet.
-PixelImage Picture() {
-  PixelImage image;
-  image.Reset(kSide, kSide);
-  for (int32_t y = 0; y < kSide; ++y) {
-    for (int32_t x = 0; x < kSide; ++x) {
-      uint8_t* p = image.Row(y) + x * 4;
-      p[0] = static_cast<uint8_t>(x);
-      p[1] = static_cast<uint8_t>(y);
-      p[2] = static_cast<uint8_t>((x ^ y) & 0xF0);
-      p[3] = ((x / 32 + y / 32) % 3 == 0) ? 0 : 255;
-    }
-  }
-  return image;
-}
+PixelImage Picture() { return bench::SpriteSheetPicture(kSide); }
 
 void Encoded(benchmark::State& state, bool (*encode)(const PixelImage&, std::vector<uint8_t>&)) {
   const PixelImage picture = Picture();
   std::vector<uint8_t> file;
   for (auto _ : state) {
-    encode(picture, file);
+    if (!encode(picture, file)) {
+      state.SkipWithError("encoding failed");
+      break;
+    }
     benchmark::DoNotOptimize(file.data());
   }
   state.counters["bytes"] = static_cast<double>(file.size());
@@ -42,10 +32,13 @@ void Encoded(benchmark::State& state, bool (*encode)(const PixelImage&, std::vec
 
 void Decoded(benchmark::State& state, bool (*encode)(const PixelImage&, std::vector<uint8_t>&)) {
   std::vector<uint8_t> file;
-  encode(Picture(), file);
   PixelImage image;
+  if (!encode(Picture(), file)) state.SkipWithError("encoding failed");
   for (auto _ : state) {
-    DecodeImage(file, kDefaultSpriteColourKey, image);
+    if (!DecodeImage(file, kDefaultSpriteColourKey, image)) {
+      state.SkipWithError("decoding failed");
+      break;
+    }
     benchmark::DoNotOptimize(image.pixels.data());
   }
 }
