@@ -11,6 +11,7 @@
 
 #include "files/memory_files.h"
 #include "tests/audio/wave_builder.h"
+#include "tests/support/memory_file_bytes.h"
 
 namespace vdr {
 namespace {
@@ -20,15 +21,8 @@ using test::Le32;
 using test::RiffWave;
 using test::WaveChunk;
 
-MemoryFile Publish(const std::string& bytes) {
-  auto block = std::make_shared<ByteBlock>();
-  block->Allocate(bytes.size());
-  std::memcpy(block->bytes.get(), bytes.data(), bytes.size());
-  return MemoryFile(block);
-}
-
 bool ReadFromMemory(const std::string& bytes, WaveSound& sound) {
-  const MemoryFile file = Publish(bytes);
+  const MemoryFile file = test::PublishBytes(bytes);
   return ReadWaveFile(file.Name().c_str(), sound);
 }
 
@@ -121,7 +115,7 @@ TEST(WaveReaderTest, MissingFileAndWithdrawnMemoryFileFail) {
   EXPECT_FALSE(ReadWaveFile("no-such-sound.wav", sound));
   std::string name;
   {
-    const MemoryFile file = Publish(test::PcmWave(1, 22050, 16, "abcd"));
+    const MemoryFile file = test::PublishBytes(test::PcmWave(1, 22050, 16, "abcd"));
     name = file.Name();
   }
   EXPECT_FALSE(ReadWaveFile(name.c_str(), sound));

@@ -7,6 +7,7 @@
 #include "files/memory_files.h"
 #include "runtime/error_status.h"
 #include "tests/files/files_test_support.h"
+#include "tests/support/memory_file_bytes.h"
 
 namespace vdr {
 namespace {
@@ -20,10 +21,7 @@ class FileChannelsTest : public FilesTest {
  protected:
   // Opens channel 0 for reading on the bytes as a memory file.
   void OpenMemory(const std::string& bytes) {
-    auto block = std::make_shared<ByteBlock>();
-    ASSERT_TRUE(block->Allocate(bytes.size()));
-    std::memcpy(block->bytes.get(), bytes.data(), bytes.size());
-    memory_ = MemoryFile(block);
+    memory_ = test::PublishBytes(bytes);
     ASSERT_EQ(OpenFile(0, memory_.Name().c_str(), 1), 1);
   }
   MemoryFile memory_;

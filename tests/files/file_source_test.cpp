@@ -6,6 +6,7 @@
 
 #include "files/file_source.h"
 #include "tests/files/files_test_support.h"
+#include "tests/support/memory_file_bytes.h"
 
 namespace vdr {
 namespace {
@@ -17,10 +18,7 @@ class FileSourceTest : public testing_files::FilesTest, public ::testing::WithPa
       testing_files::WriteFile("data", bytes);
       return "data";
     }
-    auto block = std::make_shared<ByteBlock>();
-    EXPECT_TRUE(block->Allocate(bytes.size()));
-    std::memcpy(block->bytes.get(), bytes.data(), bytes.size());
-    memory_ = MemoryFile(block);
+    memory_ = test::PublishBytes(bytes);
     return memory_.Name();
   }
   MemoryFile memory_;

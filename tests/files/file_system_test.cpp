@@ -10,6 +10,7 @@
 #include "files/memory_files.h"
 #include "runtime/error_status.h"
 #include "tests/files/files_test_support.h"
+#include "tests/support/memory_file_bytes.h"
 
 namespace vdr {
 namespace {
@@ -65,11 +66,8 @@ TEST_F(FileSystemTest, ExistenceAndSize) {
 }
 
 TEST_F(FileSystemTest, CopyFileFromMemoryAndNeverOntoItself) {
-  auto block = std::make_shared<ByteBlock>();
   const std::string bytes = testing_files::SampleBytes(10000, 4);  // more than two copy blocks
-  ASSERT_TRUE(block->Allocate(bytes.size()));
-  std::memcpy(block->bytes.get(), bytes.data(), bytes.size());
-  MemoryFile memory(block);
+  MemoryFile memory = test::PublishBytes(bytes);
   CopyFile(memory.Name().c_str(), "copy.bin");
   EXPECT_EQ(ErrorStatus().code, kErrorNone);
   EXPECT_EQ(ReadFile("copy.bin"), bytes);

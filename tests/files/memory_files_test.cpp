@@ -7,16 +7,12 @@
 #include "files/memory_files.h"
 #include "runtime/error_status.h"
 #include "tests/files/files_test_support.h"
+#include "tests/support/memory_file_bytes.h"
 
 namespace vdr {
 namespace {
 
-MemoryBlockRef BlockOf(const std::string& text) {
-  auto block = std::make_shared<ByteBlock>();
-  EXPECT_TRUE(block->Allocate(text.size()));
-  std::memcpy(block->bytes.get(), text.data(), text.size());
-  return block;
-}
+using test::BlockOf;
 
 TEST(MemoryFileNameTest, FieldsAreMinimumWidthsSoWholeAddressesAreWritten) {
   EXPECT_EQ(MemoryFileName(0x10, reinterpret_cast<void*>(0x7f12345678ab)), "mem://      10.7f12345678ab");

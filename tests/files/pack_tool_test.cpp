@@ -9,6 +9,7 @@
 #include "files/file_source.h"
 #include "files/memory_files.h"
 #include "tests/files/files_test_support.h"
+#include "tests/support/memory_file_bytes.h"
 
 namespace vdr {
 namespace {
@@ -78,10 +79,7 @@ TEST_F(PackToolTest, PackInsideAMemoryFileRoundTrip) {
   ASSERT_EQ(RunPackTool(With({"create", "media.sbx"})), 0);
   std::vector<uint8_t> bytes;
   ASSERT_TRUE(ReadWholeFile("media.sbx", bytes));
-  auto block = std::make_shared<ByteBlock>();
-  ASSERT_TRUE(block->Allocate(bytes.size()));
-  std::copy(bytes.begin(), bytes.end(), block->bytes.get());
-  MemoryFile pack(block);
+  MemoryFile pack = test::PublishBytes(bytes);
   std::filesystem::remove("media.sbx");
   SetPackFile(pack.Name().c_str(), pack.Name().c_str());
   ExpectEveryFileResolves();

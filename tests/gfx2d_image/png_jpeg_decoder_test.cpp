@@ -10,6 +10,7 @@
 #include "gfx2d/image/image_decoders.h"
 #include "gfx2d/image/image_writers.h"
 #include "tests/gfx2d_image/image_fixtures.h"
+#include "tests/support/memory_file_bytes.h"
 
 namespace vdr {
 namespace {
@@ -180,10 +181,7 @@ TEST(ImageLoading, ReadsDiskAndMemoryFiles) {
   ASSERT_TRUE(LoadImage(path.c_str(), kNoColourKey, image));
   EXPECT_EQ(image.pixels, picture.pixels);
 
-  auto block = std::make_shared<ByteBlock>();
-  ASSERT_TRUE(block->Allocate(jpeg.size()));
-  std::copy(jpeg.begin(), jpeg.end(), block->bytes.get());
-  MemoryFile memory(block);
+  MemoryFile memory = test::PublishBytes(jpeg);
   ASSERT_TRUE(LoadImage(memory.Name().c_str(), kNoColourKey, image));  // JPEG from memory too
   EXPECT_EQ(image.width, 8);
 
