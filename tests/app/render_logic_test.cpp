@@ -1,10 +1,8 @@
-#include <SDL2/SDL_keyboard.h>
 #include <gtest/gtest.h>
 
 #include "gfx2d/gl_extensions.h"
 #include "gfx2d/render_context.h"
 #include "gfx2d/viewport.h"
-#include "input/scan_codes.h"
 
 namespace vdr {
 namespace {
@@ -39,18 +37,6 @@ TEST(ViewportTest, EmptySizeMeansWholeScreenAndYCountsDown) {
   EXPECT_EQ(ResolveViewport(Rect{10, 20, 0, 0}, 640, 480), (Rect{10, 20, 640, 480}));
   EXPECT_EQ(ResolveViewport(Rect{0, 0, 100, -1}, 640, 480), (Rect{0, 0, 640, 480}));
   EXPECT_EQ(GlViewportFor(Rect{10, 20, 100, 50}, 480), (Rect{10, 410, 100, 50}));
-}
-
-TEST(ScanCodeTest, TranslatesToPcSetOneCodes) {
-  struct Case { SDL_Scancode sdl; int code; };
-  for (Case c : {Case{SDL_SCANCODE_ESCAPE, 1}, Case{SDL_SCANCODE_S, 31}, Case{SDL_SCANCODE_Y, 21},
-                 Case{SDL_SCANCODE_Z, 44}, Case{SDL_SCANCODE_LALT, 56}, Case{SDL_SCANCODE_F4, 62},
-                 Case{SDL_SCANCODE_KP_ENTER, 156}, Case{SDL_SCANCODE_RCTRL, 157}, Case{SDL_SCANCODE_RALT, 184},
-                 Case{SDL_SCANCODE_UP, 200}, Case{SDL_SCANCODE_DELETE, 211}, Case{SDL_SCANCODE_F11, 87}}) {
-    EXPECT_EQ(ScanCodeFromSdl(c.sdl), c.code) << SDL_GetScancodeName(c.sdl);
-  }
-  EXPECT_EQ(ScanCodeFromSdl(SDL_SCANCODE_UNKNOWN), 0);
-  EXPECT_EQ(ScanCodeFromSdl(static_cast<SDL_Scancode>(9999)), 0);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "files/platform_paths.h"
 #include "tests/audio/audio_window_support.h"
 
 #include <SDL2/SDL.h>
@@ -11,7 +12,7 @@
 
 namespace vdr::test {
 
-std::string TempFile(const char* name) { return std::string(std::getenv("TEMP")) + "/" + name; }
+std::string TempFile(const char* name) { return TempFolder() + name; }
 
 int32_t ShownPixel(int x, int y) {
   SDL_SysWMinfo info;

@@ -15,12 +15,13 @@
 #include <string>
 #include <vector>
 
+#include "files/platform_paths.h"
 #include "tests/audio/wave_builder.h"
 
 namespace vdr {
 namespace {
 
-std::string TempPath(const std::string& name) { return std::string(std::getenv("TEMP")) + "/" + name; }
+std::string TempPath(const std::string& name) { return TempFolder() + name; }
 
 // A sound file of `seconds` of a loud 440 Hz tone, 16-bit stereo at 22050 Hz.
 std::string WriteTone(const std::string& name, double seconds) {

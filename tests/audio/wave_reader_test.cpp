@@ -10,6 +10,7 @@
 #include <string>
 
 #include "files/memory_files.h"
+#include "files/platform_paths.h"
 #include "tests/audio/wave_builder.h"
 #include "tests/support/memory_file_bytes.h"
 
@@ -35,7 +36,7 @@ TEST(WaveReaderTest, SkipsOtherChunksBeforeFormatAndData) {
                                       {"fmt ", FormatBody(2, 22050, 16)},
                                       {"fact", Le32(100)},
                                       {"data", samples}});
-  const std::string path = std::string(std::getenv("TEMP")) + "/chunks.wav";
+  const std::string path = TempFolder() + "chunks.wav";
   ASSERT_TRUE(test::WriteBytes(path, bytes));
 
   WaveSound fromDisk, fromMemory;
