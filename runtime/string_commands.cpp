@@ -44,8 +44,9 @@ RuntimeString ReplaceText(const RuntimeString& text, const RuntimeString& patter
   const std::string_view source = text.view();
   RuntimeString result;
   size_t done = 0;  // bytes of source already in result
+  const HorspoolSearcher searcher(pattern.view());
   for (;;) {
-    const int64_t at = HorspoolSearch(source.substr(done), pattern.view());
+    const int64_t at = searcher.Find(source.substr(done));
     if (at < 0) break;
     if (done == 0) result.Reserve(text.length(), false);
     result.Append(source.data() + done, static_cast<uint32_t>(at));
