@@ -62,7 +62,6 @@ RuntimeString CommandLine() { return Engine().commandLine; }
 void EngineInit(int32_t showMode, const RuntimeString& title) {
   EngineState& engine = Engine();
   ProjectSettings& settings = Settings();
-  engine.showMode = showMode;
   SetEndHandler(&End);
 
   DeleteRuntimeLog();                  // 3

@@ -51,7 +51,6 @@ struct EngineState {
 
   const ProcedureEntry* procedures = nullptr;
   RuntimeString commandLine;
-  int32_t showMode = kShowDefault;
 };
 
 EngineState& Engine();

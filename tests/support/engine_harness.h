@@ -22,7 +22,7 @@ struct EngineOptions {
   const ProcedureEntry* procedures = nullptr;
 };
 
-// Starts the engine in this process (start-up steps 3 to 31).
+// Starts the engine in this process: EngineInit with the options.
 void StartEngine(const EngineOptions& options = {});
 // Starts it once per process and keeps it for the following tests.
 void EnsureEngine();
