@@ -21,11 +21,10 @@ namespace {
 namespace fs = std::filesystem;
 using vdr::test::CountPixels;
 using vdr::test::ProgramDriver;
+using vdr::test::Wait;
 using vdr::test::WindowPicture;
 
 constexpr uint32_t kBlack = 0;
-
-void Wait(double seconds) { std::this_thread::sleep_for(std::chrono::duration<double>(seconds)); }
 
 bool IsWhite(uint32_t c) { return c == 0xFFFFFF; }
 bool NotBlack(uint32_t c) { return c != kBlack; }
@@ -81,19 +80,16 @@ class GranzelPlayTest : public testing::Test {
     }
     return false;
   }
-  void Click(int x, int y, const char* button = "1") {
-    game_->Xdotool("mousemove --window %w " + std::to_string(x) + " " + std::to_string(y) + " mousedown " + button +
-                   " sleep 0.2 mouseup " + button);
+  void Click(int x, int y, int button = 1) {
+    game_->Click(x, y, button);
     Wait(0.3);
   }
   void Pour(int x, int y, double seconds) {
-    game_->Xdotool("mousemove --window %w " + std::to_string(x) + " " + std::to_string(y) + " mousedown 1");
-    Wait(seconds);
-    game_->Xdotool("mouseup 1");
+    game_->Hold(x, y, seconds);
     Wait(0.2);
   }
   // Moves the pointer away, so that it never covers what is checked.
-  void ParkPointer() { game_->Xdotool("mousemove --window %w 470 310"); }
+  void ParkPointer() { game_->MoveTo(470, 310); }
   void WaitUntilStill() {
     WindowPicture before = game_->Capture();
     for (int attempt = 0; attempt < 100; ++attempt) {

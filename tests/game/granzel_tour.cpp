@@ -16,9 +16,8 @@
 namespace {
 
 using vdr::test::ProgramDriver;
+using vdr::test::Wait;
 using vdr::test::WindowPicture;
-
-void Wait(double seconds) { std::this_thread::sleep_for(std::chrono::duration<double>(seconds)); }
 
 class Tour {
  public:
@@ -39,16 +38,11 @@ class Tour {
     std::printf("%s %s\n", vdr::SaveImage(path, image) ? "wrote" : "could not write", path.c_str());
   }
   void Click(int x, int y) {
-    game_.Xdotool("mousemove --window %w " + std::to_string(x) + " " + std::to_string(y) +
-                  " mousedown 1 sleep 0.2 mouseup 1");
+    game_.Click(x, y);
     Wait(0.4);
   }
-  void Pour(int x, int y, double seconds) {
-    game_.Xdotool("mousemove --window %w " + std::to_string(x) + " " + std::to_string(y) + " mousedown 1");
-    Wait(seconds);
-    game_.Xdotool("mouseup 1");
-  }
-  void Park() { game_.Xdotool("mousemove --window %w 470 310"); }
+  void Pour(int x, int y, double seconds) { game_.Hold(x, y, seconds); }
+  void Park() { game_.MoveTo(470, 310); }
   void ChooseColour(int cell) {
     Click(468, 12);
     Click(40, 280);

@@ -114,6 +114,24 @@ int ProgramDriver::Xdotool(const std::string& arguments) const {
   return std::system(command.c_str());
 }
 
+void ProgramDriver::MoveTo(int x, int y) const {
+  Xdotool("mousemove --window %w " + std::to_string(x) + " " + std::to_string(y));
+}
+
+void ProgramDriver::Click(int x, int y, int button) const {
+  const std::string b = std::to_string(button);
+  Xdotool("mousemove --window %w " + std::to_string(x) + " " + std::to_string(y) + " mousedown " + b +
+          " sleep 0.2 mouseup " + b);
+}
+
+void ProgramDriver::Hold(int x, int y, double seconds) const {
+  Xdotool("mousemove --window %w " + std::to_string(x) + " " + std::to_string(y) + " mousedown 1");
+  Wait(seconds);
+  Xdotool("mouseup 1");
+}
+
+void Wait(double seconds) { std::this_thread::sleep_for(std::chrono::duration<double>(seconds)); }
+
 int ProgramDriver::WaitForExit(double seconds) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
   while (Running() && std::chrono::steady_clock::now() < deadline) {

@@ -31,8 +31,14 @@ class ProgramDriver {
   WindowPicture Capture() const;
   // xdotool with "%w" replaced by the window id.
   int Xdotool(const std::string& arguments) const;
-  // Waits for the end of the program; its exit code, or -1 on timeout
-  // (the program is then killed).
+  // The pointer moved to window pixel (x, y).
+  void MoveTo(int x, int y) const;
+  // A press of `button` at (x, y), released 0.2 s later.
+  void Click(int x, int y, int button = 1) const;
+  // The left button held down at (x, y) for `seconds`.
+  void Hold(int x, int y, double seconds) const;
+  // Waits for the end of the program; its exit code, or -1 on timeout (the
+  // program keeps running until the driver is destroyed).
   int WaitForExit(double seconds);
   bool Running();
 
@@ -47,6 +53,8 @@ class ProgramDriver {
   int exitCode_ = -1;
   unsigned long window_ = 0;
 };
+
+void Wait(double seconds);
 
 // Counts the pixels of a rectangle for which the predicate holds.
 template <typename Predicate>
