@@ -1,15 +1,19 @@
 // Start-up and shutdown of the runtime, in their fixed orders.
 
 #include <SDL2/SDL.h>
+#include <dlfcn.h>
+#include <link.h>
 #include <unistd.h>
 
 #include <string>
+#include <vector>
 
 #include "app/clock.h"
 #include "app/end.h"
 #include "app/engine_state.h"
 #include "app/frame_cycle.h"
 #include "app/runtime_log.h"
+#include "audio/movie_player.h"
 #include "audio/music_player.h"
 #include "audio/sound_system.h"
 #include "files/file_channels.h"
@@ -31,6 +35,34 @@ void EnterExecutableFolder() {
   if (slash == std::string::npos) return;
   const std::string folder = slash == 0 ? std::string("/") : path.substr(0, slash);
   if (chdir(folder.c_str()) != 0) return;
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+// Every shared library loaded now stays mapped until the process ends. The
+// display connection unloads the GL driver when it closes; the leak check at
+// exit could then no longer name the driver as the owner of what it keeps.
+void KeepLibrariesLoaded() {
+  std::vector<std::string> names;
+  dl_iterate_phdr(
+      [](dl_phdr_info* info, size_t, void* list) {
+        if (info->dlpi_name != nullptr && info->dlpi_name[0] == '/') {
+          static_cast<std::vector<std::string>*>(list)->push_back(info->dlpi_name);
+        }
+        return 0;
+      },
+      &names);
+  for (const std::string& name : names) dlopen(name.c_str(), RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE);
+}
+#else
+void KeepLibrariesLoaded() {}
+#endif
+
+// The last step of shutdown: SDL closes the display connection and ends its
+// threads, and the GL driver ends the threads it rendered with, so the process
+// leaves with no thread but its own.
+void QuitPlatform() {
+  KeepLibrariesLoaded();
+  SDL_Quit();
 }
 
 void InitVideo() {
@@ -127,7 +159,8 @@ void EngineShutdown() {
   }
   if (engine.renderContext == nullptr) return;  // 2
   WriteLogLine("Shut down VDR");                // 3
-  StopMusic();  // 4
+  StopMusic();  // 4: the media player's music, and its movie
+  CloseMovie();
   EnterExecutableFolder();  // 5
   CloseAllFileChannels();  // 6
   // 7: the network is shut down here.
@@ -144,6 +177,7 @@ void EngineShutdown() {
   // 12: the 3D scene is destroyed here.
   ReleaseResolverContexts();  // 13
   engine.window = nullptr;  // 14: closing the render context destroyed its window
+  QuitPlatform();
   WriteLogLine("vdr is shut down");  // 15
 }
 

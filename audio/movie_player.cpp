@@ -2,6 +2,7 @@
 
 #include <SDL2/SDL.h>
 
+#include <memory>
 #include <string>
 
 #include "app/frame_cycle.h"
@@ -27,16 +28,32 @@ bool UserInterrupts() {
   return mouse.left != 0 || mouse.right != 0 || mouse.middle != 0;
 }
 
+// The movie on screen, kept outside PlayMovie's own frame: a program that
+// ends while it plays (a close request inside the loop) never returns there,
+// and shutdown must still end the player and its threads.
+struct ShownMovie {
+  explicit ShownMovie(OpenGLLumet& context) : surface(context) {}
+  MovieSurface surface;
+  MpvMovie movie;
+};
+std::unique_ptr<ShownMovie> g_shown;
+
 }  // namespace
+
+void CloseMovie() { g_shown.reset(); }
 
 int32_t PlayMovie(const RuntimeString& name, double loop) {
   std::string resolved;
   if (!DiskContext().Resolve(name.c_str(), resolved)) return kCannotOpen;
   OpenGLLumet* context = ActiveRenderContext();
   if (context == nullptr || !context->contextReady) return kCannotOpen;
-  MovieSurface surface(*context);
-  MpvMovie movie;
-  if (!movie.Open(NativePath(resolved.c_str()), !surface.HasFramebuffers(), loop != 0)) return kCannotOpen;
+  g_shown = std::make_unique<ShownMovie>(*context);
+  MovieSurface& surface = g_shown->surface;
+  MpvMovie& movie = g_shown->movie;
+  if (!movie.Open(NativePath(resolved.c_str()), !surface.HasFramebuffers(), loop != 0)) {
+    CloseMovie();
+    return kCannotOpen;
+  }
 
   // A key or button still held from before does not end the movie at once.
   while (UserInterrupts()) {
@@ -53,6 +70,7 @@ int32_t PlayMovie(const RuntimeString& name, double loop) {
     if (loop == 0 && movie.ReachedEnd()) break;
     SDL_Delay(1);
   }
+  CloseMovie();
   return 0;
 }
 

@@ -19,7 +19,7 @@ trap cleanup EXIT
 if [[ $mode == window ]]; then
   fifo=$scratch/display
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>"$scratch/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" 2>"$scratch/xvfb.log" &
   xvfb_pid=$!
   read -r -t 20 display <"$fifo" || { echo "Xvfb did not start"; cat "$scratch/xvfb.log"; exit 1; }
   export DISPLAY=:$display

@@ -3,11 +3,14 @@
 // and shutdown of the sound device and the music, and movies on a context
 // without framebuffer objects.
 
+#include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "app/engine_state.h"
 #include "audio/movie_player.h"
@@ -16,6 +19,7 @@
 #include "gfx2d/render_context.h"
 #include "tests/audio/audio_window_support.h"
 #include "tests/support/engine_harness.h"
+#include "tests/support/process_threads.h"
 
 namespace vdr {
 namespace {
@@ -39,6 +43,24 @@ TEST_F(FreshEngineTest, ShutdownStopsTheMusicAndReleasesTheSoundDevice) {
         std::_Exit(started && playing && released ? 0 : 3);
       },
       testing::ExitedWithCode(0), "");
+}
+
+TEST_F(FreshEngineTest, ClosingTheWindowDuringAMovieEndsThePlayerWithTheProgram) {
+  EXPECT_EXIT(
+      {
+        test::StartEngine();
+        test::ExpectNoOtherThreadsAtExit();
+        // The close request waits in the queue; the movie's first pump takes it.
+        SDL_Event quit{};
+        quit.type = SDL_QUIT;
+        SDL_PushEvent(&quit);
+        PlayMovie(test::AudioMedia("red_over_blue.avi").c_str(), 1);
+        std::_Exit(1);  // END did not run
+      },
+      testing::ExitedWithCode(0), "");
+  const std::vector<std::string> log = test::ReadRuntimeLog();
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log.back(), "vdr is shut down");
 }
 
 TEST_F(FreshEngineTest, WithoutFramebufferObjectsTheMovieFitsItselfIntoTheWindow) {
