@@ -37,6 +37,7 @@ bool MpvMovie::Open(const std::string& path, bool fitsItself, bool loop) {
   mpv_set_option_string(mpv_, "keepaspect", fitsItself ? "yes" : "no");
   mpv_set_option_string(mpv_, "loop-file", loop ? "inf" : "no");
   mpv_set_option_string(mpv_, "osd-level", "0");
+  mpv_set_option_string(mpv_, "video-timing-offset", "0");  // frames are shown when drawn; see Draw
   mpv_set_option_string(mpv_, "load-scripts", "no");
   if (AudioDiscarded()) mpv_set_option_string(mpv_, "ao", "null");
   if (mpv_initialize(mpv_) < 0) return false;
@@ -113,9 +114,14 @@ bool MpvMovie::FrameDue() {
 void MpvMovie::Draw(uint32_t framebuffer, int width, int height, bool flip) {
   mpv_opengl_fbo target{static_cast<int>(framebuffer), width, height, 0};
   int flipY = flip ? 1 : 0;
+  // The playing loop paces itself. Waiting inside the renderer for the
+  // player's next frame could wait forever where the player never delivers
+  // one (at a loop's restart on a busy machine).
+  int blockForTargetTime = 0;
   mpv_render_param params[] = {
       {MPV_RENDER_PARAM_OPENGL_FBO, &target},
       {MPV_RENDER_PARAM_FLIP_Y, &flipY},
+      {MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &blockForTargetTime},
       {MPV_RENDER_PARAM_INVALID, nullptr},
   };
   mpv_render_context_render(render_, params);

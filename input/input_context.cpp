@@ -139,9 +139,10 @@ void InputContext::ApplyMouseEvent(const SDL_Event& event) {
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
       const bool down = event.button.state == SDL_PRESSED;
-      if (event.button.button == SDL_BUTTON_LEFT) mouse_.SetButton(kMouseLeft, down);
-      if (event.button.button == SDL_BUTTON_RIGHT) mouse_.SetButton(kMouseRight, down);
-      if (event.button.button == SDL_BUTTON_MIDDLE) mouse_.SetButton(kMouseMiddle, down);
+      const MousePoint at{event.button.x, event.button.y};
+      if (event.button.button == SDL_BUTTON_LEFT) mouse_.SetButton(kMouseLeft, down, at);
+      if (event.button.button == SDL_BUTTON_RIGHT) mouse_.SetButton(kMouseRight, down, at);
+      if (event.button.button == SDL_BUTTON_MIDDLE) mouse_.SetButton(kMouseMiddle, down, at);
       break;
     }
     case SDL_MOUSEWHEEL:

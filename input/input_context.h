@@ -69,6 +69,9 @@ class InputContext {
   MouseReading ReadMouse();
   // A read, reduced to the tracked position and the two main buttons.
   MouseSample SampleMouse();
+  // How often the left button went down before the last read (two for a
+  // double click that fell within one frame).
+  int32_t LeftPressesAtLastRead() const { return mouse_.PressesAtLastRead(kMouseLeft); }
   MousePoint MousePosition() const { return mouse_.Position(); }
   MousePoint ClampMouseToScreen(int32_t width, int32_t height) { return mouse_.ClampToScreen(width, height); }
   // The system pointer is not moved.

@@ -26,43 +26,65 @@ void MouseTracker::AddMotion(int32_t dx, int32_t dy) {
 
 void MouseTracker::AddWheel(int32_t steps) { wheel_ += steps; }
 
-void MouseTracker::SetButton(MouseButton button, bool down) {
+void MouseTracker::SetButton(MouseButton button, bool down, MousePoint at) {
   down_[button] = down;
-  if (down) pressedSinceRead_[button] = true;
+  if (!down) return;
+  ++pressesSinceRead_[button];
+  pressSinceRead_ = true;
+  pressPoint_ = at;
+  pressMotionX_ = motionX_;
+  pressMotionY_ = motionY_;
 }
 
 void MouseTracker::ResetDevice(uint32_t buttonsDown) {
   motionX_ = motionY_ = wheel_ = 0;
   for (int i = 0; i < 3; ++i) {
     down_[i] = (buttonsDown >> i & 1) != 0;
-    pressedSinceRead_[i] = false;
+    pressesSinceRead_[i] = 0;
   }
+  pressSinceRead_ = false;
 }
 
 MouseReading MouseTracker::Read(bool pointerMode, MousePoint cursor) {
+  // A press since the last read takes the position to where it happened;
+  // movement after it waits for the next frame.
+  const MousePoint target = pressSinceRead_ ? pressPoint_ : cursor;
+  const int64_t movedX = pressSinceRead_ ? pressMotionX_ : motionX_;
+  const int64_t movedY = pressSinceRead_ ? pressMotionY_ : motionY_;
+  if (needsFreshRead_ || pressSinceRead_) {
+    if (pointerMode) {
+      if (needsFreshRead_) {
+        lastDx_ = ToInt16(int64_t{target.x} - position_.x);
+        lastDy_ = ToInt16(int64_t{target.y} - position_.y);
+      }
+      position_ = target;
+      motionX_ = motionY_ = 0;
+    } else {
+      if (needsFreshRead_) {
+        lastDx_ = ToInt16(movedX);
+        lastDy_ = ToInt16(movedY);
+      }
+      position_.x = ToInt32(int64_t{position_.x} + ToInt16(movedX));
+      position_.y = ToInt32(int64_t{position_.y} + ToInt16(movedY));
+      motionX_ -= movedX;
+      motionY_ -= movedY;
+    }
+  }
   if (needsFreshRead_) {
     needsFreshRead_ = false;
-    if (pointerMode) {
-      lastDx_ = ToInt16(int64_t{cursor.x} - position_.x);
-      lastDy_ = ToInt16(int64_t{cursor.y} - position_.y);
-      position_ = cursor;
-    } else {
-      lastDx_ = ToInt16(motionX_);
-      lastDy_ = ToInt16(motionY_);
-      position_.x = ToInt32(int64_t{position_.x} + lastDx_);
-      position_.y = ToInt32(int64_t{position_.y} + lastDy_);
-    }
     lastWheel_ = static_cast<int16_t>(wheel_ > 0 ? 1 : wheel_ < 0 ? -1 : 0);
-    motionX_ = motionY_ = wheel_ = 0;
+    wheel_ = 0;
   }
+  pressSinceRead_ = false;
   MouseReading reading;
   reading.dx = lastDx_;
   reading.dy = lastDy_;
   reading.wheel = lastWheel_;
   int16_t* buttons[3] = {&reading.left, &reading.right, &reading.middle};
   for (int i = 0; i < 3; ++i) {
-    *buttons[i] = down_[i] || pressedSinceRead_[i] ? 1 : 0;
-    pressedSinceRead_[i] = false;
+    *buttons[i] = down_[i] || pressesSinceRead_[i] > 0 ? 1 : 0;
+    pressesAtRead_[i] = pressesSinceRead_[i];
+    pressesSinceRead_[i] = 0;
   }
   return reading;
 }

@@ -29,10 +29,13 @@ enum MouseButton { kMouseLeft = 0, kMouseRight = 1, kMouseMiddle = 2 };
 class MouseTracker {
  public:
   // What the device reports. A button pressed and released between two
-  // reads still reads as down once.
+  // reads still reads as down once, and that read is taken where it was
+  // pressed: in pointer mode at `at` (the pointer in window coordinates when
+  // the button went down), in captured mode after the movement made before
+  // the press, while later movement waits for the next frame.
   void AddMotion(int32_t dx, int32_t dy);
   void AddWheel(int32_t steps);
-  void SetButton(MouseButton button, bool down);
+  void SetButton(MouseButton button, bool down, MousePoint at = {});
   // Forgets movement and wheel steps not read yet and takes the buttons
   // afresh (bit 0 left, bit 1 right, bit 2 middle): after a mode switch, or
   // when the window comes back.
@@ -46,6 +49,9 @@ class MouseTracker {
   // becomes the tracked position; in captured mode the device's movement
   // moves the tracked position. Buttons are taken at every read.
   MouseReading Read(bool pointerMode, MousePoint cursor);
+  // How many times the button went down between the read before last and
+  // the last read (two for a double click made within one frame).
+  int32_t PressesAtLastRead(MouseButton button) const { return pressesAtRead_[button]; }
 
   MousePoint Position() const { return position_; }
   void SetPosition(MousePoint position) { position_ = position; }
@@ -64,7 +70,13 @@ class MouseTracker {
   int64_t motionY_ = 0;
   int64_t wheel_ = 0;
   bool down_[3] = {};
-  bool pressedSinceRead_[3] = {};
+  int32_t pressesSinceRead_[3] = {};
+  int32_t pressesAtRead_[3] = {};
+  // The place of the latest press since the last read.
+  bool pressSinceRead_ = false;
+  MousePoint pressPoint_;
+  int64_t pressMotionX_ = 0;
+  int64_t pressMotionY_ = 0;
 };
 
 }  // namespace vdr

@@ -75,7 +75,8 @@ void ChooserMouse::Press(const ChooserLayout& layout, FileChooser& chooser, cons
   const int32_t page = std::max(layout.visibleRows - 1, 1);
   switch (hover_.part) {
     case ChooserPart::kRow:
-      if (hover_.entry == lastClickEntry_ && pointer.timeMs - lastClickMs_ <= kDoubleClickMs) {
+      if (pointer.presses >= 2 ||
+          (hover_.entry == lastClickEntry_ && pointer.timeMs - lastClickMs_ <= kDoubleClickMs)) {
         lastClickEntry_ = -1;
         outcome = chooser.ActivateRow(hover_.entry);
       } else {

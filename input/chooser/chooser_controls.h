@@ -1,7 +1,8 @@
 #pragma once
 // The file chooser's keyboard and mouse, turned into chooser inputs one frame
 // at a time: moving keys repeat while held, buttons act when let go over the
-// part they were pressed on, two clicks on a row in quick succession open it,
+// part they were pressed on, two clicks on a row in quick succession (or both
+// within one frame) open it,
 // and the scroll bar's thumb can be dragged. Input held down when the chooser
 // opens acts only once it has been let go and pressed again.
 
@@ -32,7 +33,8 @@ class ChooserKeyboard {
 struct PointerFrame {
   int32_t x = 0, y = 0;
   bool left = false;
-  int32_t wheel = 0;  // +1 away from the user, -1 towards
+  int32_t presses = 0;  // left presses since the last frame: 2 for a double click within it
+  int32_t wheel = 0;    // +1 away from the user, -1 towards
   double timeMs = 0;
 };
 

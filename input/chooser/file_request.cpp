@@ -78,7 +78,8 @@ class ChooserRun {
     if (Follow(chooser_.Typed(typed.empty() ? 0 : static_cast<uint8_t>(typed[0])), chosen)) return true;
     const MouseReading reading = input_.ReadMouse();
     const MousePoint at = input_.ClampMouseToScreen(context_.width, context_.height);
-    return Follow(mouse_.Frame({at.x, at.y, reading.left != 0, reading.wheel, Clock()}, layout, chooser_), chosen);
+    const PointerFrame pointer{at.x, at.y, reading.left != 0, input_.LeftPressesAtLastRead(), reading.wheel, Clock()};
+    return Follow(mouse_.Frame(pointer, layout, chooser_), chosen);
   }
 
   // Carries out an outcome; true when the chooser ends (with `chosen` empty

@@ -32,10 +32,15 @@ const std::string kOneSecond = test::AudioMedia("one_second.mp3");
 // Where the mixer is in the piece it plays, in seconds; -1 when it plays none.
 double PlayedPosition() { return Mix_PlayingMusic() != 0 ? Mix_GetMusicPosition(nullptr) : -1; }
 
+// The tests sample the mixer once per frame; short frames sample it finely.
 class MusicTest : public testing::Test {
  protected:
   static void SetUpTestSuite() { test::EnsureEngine(); }
-  void TearDown() override { StopMusic(); }
+  void SetUp() override { SetFps(0); }
+  void TearDown() override {
+    StopMusic();
+    SetFps(60);
+  }
 };
 
 TEST_F(MusicTest, LoopingPieceStaysPlayingAndStartsOverAfterItsLength) {
@@ -44,14 +49,17 @@ TEST_F(MusicTest, LoopingPieceStaysPlayingAndStartsOverAfterItsLength) {
   ASSERT_GE(firstRestart, Clock() + 900);
   double previous = 0;
   bool startedOver = false;
-  for (int frame = 0; frame < 600 && !startedOver; ++frame) {
+  const double giveUp = Clock() + 30000;
+  while (!startedOver && Clock() < giveUp) {
     ShowScreen();
-    ASSERT_EQ(MusicPlaying(), 1) << "frame " << frame;
+    ASSERT_EQ(MusicPlaying(), 1);
     const double position = PlayedPosition();
     if (position < 0) continue;  // at its end, waiting for the restart
     if (position < previous) {
       startedOver = true;
-      EXPECT_GE(previous, 0.9);
+      // The mixer's thread may fall behind the runtime's clock on a busy
+      // machine; the clock says the restart was not early.
+      EXPECT_GE(previous, 0.5);
       EXPECT_GE(Clock(), firstRestart);
       EXPECT_GE(Music().RestartTime(), firstRestart + 1000);  // counted from this restart
     }
@@ -65,12 +73,19 @@ TEST_F(MusicTest, PieceWithoutLoopStopsPlayingAtItsEnd) {
   EXPECT_EQ(Music().RestartTime(), 0);
   EXPECT_EQ(MusicPlaying(), 1);
   double last = 0;
-  for (int frame = 0; frame < 600 && MusicPlaying() == 1; ++frame) {
+  const double giveUp = Clock() + 30000;
+  while (MusicPlaying() == 1 && Clock() < giveUp) {
     last = std::max(last, PlayedPosition());
     ShowScreen();
   }
   EXPECT_EQ(MusicPlaying(), 0);
   EXPECT_GE(last, 0.9);
+  // Not started over: the mixer comes to its end too, and it stays stopped.
+  for (const double giveUp = Clock() + 5000; Mix_PlayingMusic() != 0 && Clock() < giveUp;) {
+    ShowScreen();
+    ASSERT_EQ(MusicPlaying(), 0);
+  }
+  EXPECT_EQ(Mix_PlayingMusic(), 0);
   for (int frame = 0; frame < 5; ++frame) ShowScreen();
   EXPECT_EQ(MusicPlaying(), 0);
   EXPECT_EQ(Mix_PlayingMusic(), 0);
@@ -78,7 +93,7 @@ TEST_F(MusicTest, PieceWithoutLoopStopsPlayingAtItsEnd) {
 
 TEST_F(MusicTest, RestartMusicStartsThePieceOver) {
   PlayMusic(kOneSecond.c_str(), 0);
-  for (int frame = 0; frame < 300 && PlayedPosition() < 0.3; ++frame) ShowScreen();
+  for (const double giveUp = Clock() + 30000; PlayedPosition() < 0.3 && Clock() < giveUp;) ShowScreen();
   ASSERT_GE(PlayedPosition(), 0.3);
   RestartMusic();
   EXPECT_LT(PlayedPosition(), 0.2);
@@ -134,7 +149,7 @@ TEST_F(MusicTest, PackedPieceIsPlayedFromATemporaryFile) {
   PlayMusic("Media/Tune.MP3", 1);
   EXPECT_EQ(MusicPlaying(), 1);
   EXPECT_GE(Music().RestartTime(), before + 1000);  // the decoder knows its length
-  for (int frame = 0; frame < 300 && PlayedPosition() < 0.2; ++frame) ShowScreen();
+  for (const double giveUp = Clock() + 30000; PlayedPosition() < 0.2 && Clock() < giveUp;) ShowScreen();
   EXPECT_GE(PlayedPosition(), 0.2);
   SetPackFile(ExecutablePath().c_str(), ExecutablePath().c_str());
 }

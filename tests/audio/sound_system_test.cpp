@@ -31,9 +31,9 @@ std::string WriteTone(const std::string& name, double seconds) {
   return path;
 }
 
-// Waits (bounded) until the voice has finished.
+// Waits (a generous half minute at most) until the voice has finished.
 bool FinishesPlaying(int32_t handle) {
-  for (int i = 0; i < 500 && SoundPlaying(handle) == 1; ++i) SDL_Delay(10);
+  for (int i = 0; i < 3000 && SoundPlaying(handle) == 1; ++i) SDL_Delay(10);
   return SoundPlaying(handle) == 0;
 }
 

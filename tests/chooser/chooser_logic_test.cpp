@@ -437,7 +437,7 @@ TEST(ChooserKeyboardTest, TabChangesTheFilterAndShiftTabGoesBack) {
 class ChooserMouseTest : public testing::Test {
  protected:
   ChooserOutcome At(const ChooserRect& r, bool left, double ms = 0, int32_t wheel = 0) {
-    return mouse.Frame({r.x + 2, r.y + 2, left, wheel, ms}, layout, chooser);
+    return mouse.Frame({r.x + 2, r.y + 2, left, left ? 1 : 0, wheel, ms}, layout, chooser);
   }
   ChooserOutcome Click(const ChooserRect& r, double ms) {
     const ChooserOutcome pressed = At(r, true, ms);
@@ -459,6 +459,12 @@ TEST_F(ChooserMouseTest, AClickHighlightsAndASecondOneSoonAfterOpens) {
   EXPECT_EQ(Click(layout.Row(3), 2400), Choose("file1.txt"));
   EXPECT_EQ(Click(layout.Row(1), 3000), kStay);
   EXPECT_EQ(Click(layout.Row(1), 3100), Enter("dir0"));
+}
+
+TEST_F(ChooserMouseTest, TwoPressesWithinOneFrameAreADoubleClick) {
+  chooser.Highlight(0);
+  const ChooserRect row = layout.Row(3);
+  EXPECT_EQ(mouse.Frame({row.x + 2, row.y + 2, true, 2, 0, 5000}, layout, chooser), Choose("file1.txt"));
 }
 
 TEST_F(ChooserMouseTest, ButtonsActWhenLetGoOverThem) {

@@ -1,17 +1,15 @@
 // InputText and FileRequest in a real window, driven by real X input
-// (xdotool) from another thread while the commands run their frames.
+// (xdotool) from inside the commands' own frames.
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_opengl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/engine_state.h"
@@ -28,6 +26,7 @@
 #include "input/input_context.h"
 #include "runtime/error_status.h"
 #include "tests/support/engine_harness.h"
+#include "tests/support/scripted_user.h"
 
 namespace vdr {
 namespace {
@@ -56,60 +55,9 @@ bool AnyWhiteIn(int x, int y, int w, int h) {
 
 void OnWindowMessage() {
   if (g_sampling) g_samples.push_back({test::ReadBackPixel(300, 220), AnyWhiteIn(20, 100, 48, 8)});
+  test::ScriptedUser::OnWindowMessage();
 }
 const ProcedureEntry kProcedures[] = {{OnWindowMessage, "VDR_WIN32_MSG"}, {nullptr, nullptr}};
-
-// The user: a shell script run on another thread while the command under
-// test runs its frames; "%w" names the game window. Should the command not
-// have returned long after the script, `rescue` (keys that end it) is run,
-// so that a lost key fails the test instead of hanging it.
-class User {
- public:
-  User(const std::string& script, const std::string& rescue)
-      : thread_([this, script = test::WithWindowId(script), rescue] {
-          std::system(script.c_str());
-          for (int waited = 0; !returned_ && waited < 1500; ++waited) SDL_Delay(10);
-          if (!returned_) std::system(("xdotool " + rescue).c_str());
-        }) {}
-  ~User() {
-    returned_ = true;
-    thread_.join();
-  }
-
- private:
-  std::atomic<bool> returned_ = false;
-  std::thread thread_;
-};
-
-// xdotool commands that press the keys (keysym names) one after the other,
-// each held for a tenth of a second as a person would.
-std::string Keys(const std::vector<std::string>& keys) {
-  std::string command = "xdotool";
-  for (const std::string& key : keys) command += " keydown " + key + " sleep 0.1 keyup " + key + " sleep 0.1";
-  return command;
-}
-
-// Keeps a window message waiting, so that the pump's callback runs in every frame.
-class MessageStream {
- public:
-  MessageStream()
-      : thread_([this] {
-          while (running_) {
-            SDL_Event event{};
-            event.type = SDL_USEREVENT;
-            SDL_PushEvent(&event);
-            SDL_Delay(4);
-          }
-        }) {}
-  ~MessageStream() {
-    running_ = false;
-    thread_.join();
-  }
-
- private:
-  std::atomic<bool> running_ = true;
-  std::thread thread_;
-};
 
 // A folder tree to browse: tree/{docs/, pics/{a.png, b.png, c.txt}, notes.txt, zz.png}.
 std::string MakeTree() {
@@ -148,11 +96,9 @@ TEST_F(ChooserWindowTest, InputTextEditsOverTheScreenItStartedOn) {
   RuntimeString text = "ab";
   g_samples.clear();
   g_sampling = true;
-  {
-    MessageStream messages;
-    User user("sleep 0.4; " + Keys({"c", "d", "BackSpace", "e", "Return"}), "key Return");
+  test::ScriptedUser().Keys({"c", "d", "BackSpace", "e", "Return"}).During("key Return", [&] {
     InputText(text, 20, 100);
-  }
+  });
   g_sampling = false;
   EXPECT_EQ(std::string(text.c_str()), "abce");
   // Every frame was the saved screen with the text on it; the pump also
@@ -171,12 +117,9 @@ TEST_F(ChooserWindowTest, InputTextEditsOverTheScreenItStartedOn) {
 
 TEST_F(ChooserWindowTest, OpenPicksAFileInASubFolderByKeyboard) {
   RecordError(kErrorOutOfData);
-  RuntimeString chosen;
-  {
-    // tree: "..", docs, pics, zz.png with docs highlighted.
-    User user("sleep 0.4; " + Keys({"Down", "Return", "Down", "Return"}), "key Escape");
-    chosen = FileRequest(1, kPictures);
-  }
+  // tree: "..", docs, pics, zz.png with docs highlighted.
+  const RuntimeString chosen = test::ScriptedUser().Keys({"Down", "Return", "Down", "Return"}).During(
+      "key Escape", [] { return FileRequest(1, kPictures); });
   EXPECT_EQ(std::string(chosen.c_str()), tree_ + "pics/b.png");
   EXPECT_EQ(CurrentDir(), tree_.c_str());
   EXPECT_EQ(ErrorStatus().code, kErrorOutOfData);
@@ -187,11 +130,10 @@ TEST_F(ChooserWindowTest, OpenPicksAFileInASubFolderByKeyboard) {
 }
 
 TEST_F(ChooserWindowTest, SaveTakesATypedNameInTheFolderBrowsed) {
-  RuntimeString chosen;
-  {
-    User user("sleep 0.4; " + Keys({"Down", "Return", "o", "u", "t", "period", "p", "n", "g", "Return"}), "key Escape");
-    chosen = FileRequest(0, kPictures);
-  }
+  const RuntimeString chosen =
+      test::ScriptedUser()
+          .Keys({"Down", "Return", "o", "u", "t", "period", "p", "n", "g", "Return"})
+          .During("key Escape", [] { return FileRequest(0, kPictures); });
   EXPECT_EQ(std::string(chosen.c_str()), tree_ + "pics/out.png");
   EXPECT_EQ(CurrentDir(), tree_.c_str());
   EXPECT_EQ(FileExists((tree_ + "pics/out.png").c_str()), 0);  // choosing a name writes nothing
@@ -206,13 +148,11 @@ ChooserRect RowOnScreen(int32_t visibleRow, bool save) {
 TEST_F(ChooserWindowTest, ADoubleClickOpensAFileAndTheFilterCanChange) {
   // With "All files" (Tab) the list is "..", docs, pics, notes.txt, zz.png.
   const ChooserRect row = RowOnScreen(3, false);
-  RuntimeString chosen;
-  {
-    User user("sleep 0.4; " + Keys({"Tab"}) + "; xdotool mousemove --window %w " + std::to_string(row.x + 30) + " " +
-                  std::to_string(row.y + row.h / 2) + " sleep 0.2 click --repeat 2 --delay 120 1",
-              "key Escape");
-    chosen = FileRequest(1, kPictures);
-  }
+  const RuntimeString chosen = test::ScriptedUser()
+                                   .Key("Tab")
+                                   .MoveTo(row.x + 30, row.y + row.h / 2)
+                                   .DoubleClick()
+                                   .During("key Escape", [] { return FileRequest(1, kPictures); });
   EXPECT_EQ(std::string(chosen.c_str()), tree_ + "notes.txt");
 }
 
@@ -221,13 +161,8 @@ TEST_F(ChooserWindowTest, CancelButtonGivesNoFileAndTheCapturedMouseBack) {
   int32_t cellWidth, cellHeight;
   GetFontSize(cellWidth, cellHeight);
   const ChooserRect cancel = LayOutChooser(kWidth, kHeight, cellWidth, cellHeight, true).cancelButton;
-  RuntimeString chosen;
-  {
-    User user("sleep 0.4; xdotool mousemove --window %w " + std::to_string(cancel.x + 5) + " " +
-              std::to_string(cancel.y + 5) + "; sleep 0.2; xdotool click 1",
-              "key Escape");
-    chosen = FileRequest(0, kPictures);
-  }
+  const RuntimeString chosen = test::ScriptedUser().MoveTo(cancel.x + 5, cancel.y + 5).Click().During(
+      "key Escape", [] { return FileRequest(0, kPictures); });
   EXPECT_EQ(std::string(chosen.c_str()), "NO_FILE");
   EXPECT_FALSE(ActiveInput()->PointerShown());
   EXPECT_EQ(SDL_GetRelativeMouseMode(), SDL_TRUE);
@@ -240,16 +175,14 @@ TEST(ChooserEscapeTest, EscapeCancelsTheChooserNotTheProgram) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(
       {
-        test::StartEngine({.width = kWidth, .height = kHeight, .captureMouse = 0});
+        test::StartEngine({.width = kWidth, .height = kHeight, .captureMouse = 0, .procedures = kProcedures});
         AutoPause(0);
         test::Xdotool("windowfocus --sync %w");
         const std::string tree = MakeTree();
         ChangeDirectory(tree.c_str());
-        RuntimeString chosen;
-        {
-          User user("sleep 0.4; " + Keys({"Return", "Escape"}), "key Escape");  // into docs, then cancel
-          chosen = FileRequest(1, kPictures);
-        }
+        // Into docs, then cancel.
+        const RuntimeString chosen = test::ScriptedUser().Keys({"Return", "Escape"}).During(
+            "key Escape", [] { return FileRequest(1, kPictures); });
         for (int frame = 0; frame < 3; ++frame) ShowScreen();
         std::fprintf(stderr, "chosen %s, same folder %d, escape ends %d\n", chosen.c_str(),
                      CurrentDir() == tree.c_str() ? 1 : 0, EscapeEnds());

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -51,6 +52,37 @@ int SurfaceAt(const WindowPicture& picture, int x, int fromY = 30) {
   return 320;
 }
 
+vdr::PixelImage MediaPicture(const char* name) {
+  vdr::PixelImage image;
+  EXPECT_TRUE(vdr::LoadImage((std::string(GRANZEL_GENERATED_MEDIA "/") + name).c_str(), vdr::kNoColourKey, image))
+      << name;
+  return image;
+}
+
+// Whether the window shows the picture with its top-left corner at (left,
+// top): nine in ten of its opaque pixels, every third one sampled.
+bool Shows(const WindowPicture& window, const vdr::PixelImage& image, int left, int top) {
+  int opaque = 0, same = 0;
+  for (int y = 0; y < image.height && top + y < window.height; y += 3) {
+    const uint8_t* row = image.Row(y);
+    for (int x = 0; x < image.width && left + x < window.width; x += 3) {
+      const uint8_t* p = row + x * 4;
+      if (p[3] != 255) continue;
+      ++opaque;
+      same += window.At(left + x, top + y) == static_cast<uint32_t>(p[0] | p[1] << 8 | p[2] << 16);
+    }
+  }
+  return opaque > 0 && same * 10 >= opaque * 9;
+}
+
+int SandColumns(const WindowPicture& picture) {
+  int columns = 0;
+  for (int x = 0; x < 480; ++x) columns += CountPixels(picture, x, 30, x + 1, 200, NotBlack) > 0;
+  return columns;
+}
+
+// Every step waits for what the program shows, never for a fixed time, so
+// that a slow machine only makes the test take longer.
 class GranzelPlayTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -64,40 +96,53 @@ class GranzelPlayTest : public testing::Test {
     }
   }
 
-  // Waits for the painting screen: the intro is over when the window shows
-  // a black field with the options button in the top-right corner.
+  // Waits for the painting screen after the intro: a black field under the
+  // options button in the top-right corner.
   bool WaitForPaintingScreen(bool* sawIntro = nullptr) {
-    for (int attempt = 0; attempt < 600; ++attempt) {
-      const WindowPicture picture = game_->Capture();
-      if (picture.width == 480 && picture.height == 320) {
-        const int white = CountPixels(picture, 0, 0, 480, 320, IsWhite);
-        if (sawIntro != nullptr && white > 480 * 320 / 3) *sawIntro = true;
-        const int button = CountPixels(picture, 456, 0, 480, 24, NotBlack);
-        const int field = CountPixels(picture, 0, 40, 480, 320, NotBlack);
-        if (button > 200 && field == 0) return true;
-      }
-      Wait(0.1);
-    }
-    return false;
+    const WindowPicture picture = game_->WaitFor([&](const WindowPicture& p) {
+      if (p.width != 480 || p.height != 320) return false;
+      if (sawIntro != nullptr && CountPixels(p, 0, 0, 480, 320, IsWhite) > 480 * 320 / 3) *sawIntro = true;
+      return Shows(p, gear_, 456, 0) && CountPixels(p, 0, 40, 480, 320, NotBlack) == 0;
+    });
+    return picture.width > 0;
   }
-  void Click(int x, int y, int button = 1) {
-    game_->Click(x, y, button);
-    Wait(0.3);
+  // The options button shows again: the options screen has closed.
+  WindowPicture WaitForOptionsClosed() {
+    return game_->WaitFor([&](const WindowPicture& p) { return Shows(p, gear_, 456, 0); });
   }
-  void Pour(int x, int y, double seconds) {
-    game_->Hold(x, y, seconds);
-    Wait(0.2);
+  WindowPicture WaitForPage(const vdr::PixelImage& page) {
+    return game_->WaitFor([&](const WindowPicture& p) { return Shows(p, page, 0, 20); });
+  }
+  // Opens the options screen on the page it showed last.
+  void OpenOptions(const vdr::PixelImage& lastPage) {
+    game_->Click(468, 12);
+    ASSERT_GT(WaitForPage(lastPage).width, 0) << "the options screen did not open";
+  }
+  // Holds the left button at (x, y) until the picture passes `enough`.
+  WindowPicture PourUntil(int x, int y, const std::function<bool(const WindowPicture&)>& enough) {
+    game_->Xdotool("mousemove --window %w " + std::to_string(x) + " " + std::to_string(y) + " mousedown 1");
+    const WindowPicture picture = game_->WaitFor(enough);
+    game_->Xdotool("mouseup 1");
+    return picture;
   }
   // Moves the pointer away, so that it never covers what is checked.
   void ParkPointer() { game_->MoveTo(470, 310); }
-  void WaitUntilStill() {
-    WindowPicture before = game_->Capture();
-    for (int attempt = 0; attempt < 100; ++attempt) {
-      Wait(0.3);
-      WindowPicture now = game_->Capture();
-      if (now.pixels == before.pixels) return;
-      before = std::move(now);
-    }
+  // Waits until the picture stays the same for three captures in a row and
+  // passes `condition`.
+  WindowPicture WaitUntilStill(const std::function<bool(const WindowPicture&)>& condition = nullptr) {
+    WindowPicture before;
+    int same = 0;
+    return game_->WaitFor([&](const WindowPicture& p) {
+      same = p.pixels == before.pixels ? same + 1 : 0;
+      before = p;
+      return same >= 2 && (!condition || condition(p));
+    });
+  }
+  // On the black field: no grain falls through the rows from `top` to
+  // `bottom` in the columns from `left` to `right` any more.
+  WindowPicture WaitForGrainsToSettle(int left, int top, int right, int bottom) {
+    return WaitUntilStill(
+        [=](const WindowPicture& p) { return CountPixels(p, left, top, right, bottom, NotBlack) == 0; });
   }
   int CapturesWritten() const {
     int count = 0;
@@ -107,12 +152,16 @@ class GranzelPlayTest : public testing::Test {
     }
     return count;
   }
-  void OpenOptions() {
-    Click(468, 12);
-    Wait(0.3);
+  bool WaitForCaptures(int count) {
+    return game_->WaitFor([&](const WindowPicture&) { return CapturesWritten() == count; }, 30).width > 0;
   }
 
   std::unique_ptr<ProgramDriver> game_;
+  const vdr::PixelImage gear_ = MediaPicture("options.png");
+  const vdr::PixelImage colourPage_ = MediaPicture("opciones.png");
+  const vdr::PixelImage backgroundPage_ = MediaPicture("fondos.png");
+  const vdr::PixelImage clipPage_ = MediaPicture("clips.png");
+  const vdr::PixelImage editorButtons_ = MediaPicture("ok.png");
 };
 
 TEST_F(GranzelPlayTest, IntroPouringScreenshotsAndEscape) {
@@ -121,11 +170,13 @@ TEST_F(GranzelPlayTest, IntroPouringScreenshotsAndEscape) {
   EXPECT_TRUE(sawIntro);
 
   // Holding the button pours grains that fall, slide and settle into a pile.
-  Pour(240, 150, 3.0);
+  ASSERT_GT(PourUntil(240, 150, [](const WindowPicture& p) { return CountPixels(p, 200, 280, 280, 317, NotBlack) > 400; })
+                .width,
+            0)
+      << "no sand poured";
   ParkPointer();
-  WaitUntilStill();
-  const WindowPicture pile = game_->Capture();
-  EXPECT_EQ(CountPixels(pile, 0, 30, 480, 150, NotBlack), 0) << "grains stayed in the air";
+  const WindowPicture pile = WaitForGrainsToSettle(0, 30, 480, 150);
+  ASSERT_GT(pile.width, 0) << "grains stayed in the air";
   const int top = SurfaceAt(pile, 240);
   EXPECT_LT(top, 310) << "no pile under the pointer";
   EXPECT_LT(top, SurfaceAt(pile, 215));
@@ -134,12 +185,12 @@ TEST_F(GranzelPlayTest, IntroPouringScreenshotsAndEscape) {
 
   // One capture per press of S, written into the Media folder.
   game_->Xdotool("key s");
-  Wait(1.0);
-  EXPECT_EQ(CapturesWritten(), 1);
+  EXPECT_TRUE(WaitForCaptures(1));
   game_->Xdotool("keydown s");
-  Wait(0.5);
+  EXPECT_TRUE(WaitForCaptures(2));
+  Wait(0.5);  // held on: no further capture may come
   game_->Xdotool("keyup s");
-  Wait(1.0);
+  Wait(0.5);
   EXPECT_EQ(CapturesWritten(), 2);
 
   game_->Xdotool("key Escape");
@@ -154,22 +205,24 @@ TEST_F(GranzelPlayTest, ColoursAndRain) {
   const std::vector<double> palette = PaletteFile();
 
   // The options button opens the colour page.
-  OpenOptions();
+  OpenOptions(colourPage_);
   ParkPointer();
-  Wait(0.3);
-  const WindowPicture page = game_->Capture();
+  const WindowPicture page = WaitForPage(colourPage_);
   for (int cell : {0, 9, 24, 59}) {
     const int x = cell % 10 * 40 + 60, y = cell / 10 * 40 + 40;
     EXPECT_EQ(page.At(x, y), static_cast<uint32_t>(palette[cell])) << "cell " << cell;
   }
 
   // A colour cell sets the colour of the next grains and closes the screen.
-  Click(24 % 10 * 40 + 60, 24 / 10 * 40 + 40);
-  Pour(360, 200, 1.5);
-  Pour(120, 200, 0.01);  // moves the press away from the new pile
+  game_->Click(24 % 10 * 40 + 60, 24 / 10 * 40 + 40);
+  ASSERT_GT(WaitForOptionsClosed().width, 0);
+  ASSERT_GT(PourUntil(360, 200, [](const WindowPicture& p) { return CountPixels(p, 330, 280, 390, 317, NotBlack) > 250; })
+                .width,
+            0);
+  game_->Click(120, 200);  // moves the press away from the new pile
   ParkPointer();
-  WaitUntilStill();
-  const WindowPicture painted = game_->Capture();
+  const WindowPicture painted = WaitForGrainsToSettle(330, 30, 390, 250);
+  ASSERT_GT(painted.width, 0);
   double red = 0, green = 0, blue = 0;
   int sand = 0;
   for (int y = 250; y < 317; ++y) {
@@ -185,69 +238,72 @@ TEST_F(GranzelPlayTest, ColoursAndRain) {
   EXPECT_LT(Distance(average, static_cast<uint32_t>(palette[24])), Distance(average, static_cast<uint32_t>(palette[1])));
 
   // The rain button: grains fall from the top all across the field.
-  OpenOptions();
-  Click(280, 280);
+  OpenOptions(colourPage_);
+  game_->Click(280, 280);
   ParkPointer();
-  Wait(1.0);
-  const WindowPicture rain = game_->Capture();
-  int columns = 0;
-  for (int x = 0; x < 480; ++x) columns += CountPixels(rain, x, 30, x + 1, 200, NotBlack) > 0;
-  EXPECT_GT(columns, 60);
+  EXPECT_GT(game_->WaitFor([](const WindowPicture& p) { return SandColumns(p) > 60; }).width, 0) << "no rain";
 }
 
 TEST_F(GranzelPlayTest, BackgroundsAndClips) {
   ASSERT_TRUE(WaitForPaintingScreen());
 
   // A background cell loads that background behind the canvas.
-  OpenOptions();
-  Click(120, 280);  // backgrounds page
-  Click(300, 40);   // cell 7
+  OpenOptions(colourPage_);
+  game_->Click(120, 280);  // backgrounds page
+  ASSERT_GT(WaitForPage(backgroundPage_).width, 0);
+  game_->Click(300, 40);  // cell 7
   ParkPointer();
-  Wait(0.5);
-  vdr::PixelImage b07;
-  ASSERT_TRUE(vdr::LoadImage(GRANZEL_GENERATED_MEDIA "/b07.png", vdr::kNoColourKey, b07));
-  const WindowPicture background = game_->Capture();
-  int matching = 0;
-  for (int y = 40; y < 300; y += 20) {
-    for (int x = 20; x < 440; x += 20) {
-      const uint8_t* p = b07.Row(y) + x * 4;
-      matching += background.At(x, y) == static_cast<uint32_t>(p[0] | p[1] << 8 | p[2] << 16);
+  const vdr::PixelImage b07 = MediaPicture("b07.png");
+  const auto backgroundShown = [&](const WindowPicture& p) {
+    int matching = 0;
+    for (int y = 40; y < 300; y += 20) {
+      for (int x = 20; x < 440; x += 20) {
+        const uint8_t* pixel = b07.Row(y) + x * 4;
+        matching += p.At(x, y) == static_cast<uint32_t>(pixel[0] | pixel[1] << 8 | pixel[2] << 16);
+      }
     }
-  }
-  EXPECT_GT(matching, 250);
+    return matching > 250;
+  };
+  EXPECT_GT(game_->WaitFor(backgroundShown).width, 0) << "the background did not change";
 
   // A confirmed clip is painted into the canvas, centred, and sand lands on it.
-  OpenOptions();
-  Click(200, 280);  // clips page
-  Click(60, 40);    // clip 1
-  Wait(0.5);
-  Click(468, 12);   // confirm
+  OpenOptions(backgroundPage_);
+  game_->Click(200, 280);  // clips page
+  ASSERT_GT(WaitForPage(clipPage_).width, 0);
+  game_->Click(60, 40);  // clip 1
+  ASSERT_GT(game_->WaitFor([&](const WindowPicture& p) { return Shows(p, editorButtons_, 408, 0); }).width, 0)
+      << "the clip editor did not open";
+  game_->Click(468, 12);  // confirm
   ParkPointer();
-  Wait(0.5);
-  const WindowPicture clip = game_->Capture();
-  vdr::PixelImage c01;
-  ASSERT_TRUE(vdr::LoadImage(GRANZEL_GENERATED_MEDIA "/c01.png", vdr::kNoColourKey, c01));
+  const vdr::PixelImage c01 = MediaPicture("c01.png");
   const int left = 240 - c01.width / 2, top = 160 - c01.height / 2;
-  int clipPixels = 0;
-  for (int y = 0; y < c01.height; y += 3) {
-    for (int x = 0; x < c01.width; x += 3) {
-      const uint8_t* p = c01.Row(y) + x * 4;
-      if (p[3] == 255) clipPixels += clip.At(left + x, top + y) == static_cast<uint32_t>(p[0] | p[1] << 8 | p[2] << 16);
+  const auto clipPixels = [&](const WindowPicture& p) {
+    int count = 0;
+    for (int y = 0; y < c01.height; y += 3) {
+      for (int x = 0; x < c01.width; x += 3) {
+        const uint8_t* pixel = c01.Row(y) + x * 4;
+        if (pixel[3] == 255) count += p.At(left + x, top + y) == static_cast<uint32_t>(pixel[0] | pixel[1] << 8 | pixel[2] << 16);
+      }
     }
-  }
-  EXPECT_GT(clipPixels, 50);
+    return count;
+  };
+  const WindowPicture before =
+      game_->WaitFor([&](const WindowPicture& p) { return Shows(p, gear_, 456, 0) && clipPixels(p) > 50; });
+  ASSERT_GT(before.width, 0) << "the clip was not painted";
   // Sand poured over the clip comes to rest on it: the picture changes
   // inside the clip's box, above its lower half.
-  const WindowPicture before = game_->Capture();
-  Pour(240, 40, 1.5);
+  const auto landed = [&](const WindowPicture& after) {
+    int changed = 0;
+    for (int y = 40; y < 160; ++y) {
+      for (int x = left; x < left + c01.width; ++x) changed += after.At(x, y) != before.At(x, y);
+    }
+    return changed;
+  };
+  PourUntil(240, 40, [&](const WindowPicture& p) { return landed(p) > 60; });
   ParkPointer();
-  WaitUntilStill();
-  const WindowPicture after = game_->Capture();
-  int landed = 0;
-  for (int y = 40; y < 160; ++y) {
-    for (int x = left; x < left + c01.width; ++x) landed += after.At(x, y) != before.At(x, y);
-  }
-  EXPECT_GT(landed, 30) << "no sand on the clip";
+  const WindowPicture after = WaitUntilStill();
+  ASSERT_GT(after.width, 0);
+  EXPECT_GT(landed(after), 30) << "no sand on the clip";
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -28,14 +30,19 @@ TEST(PaletteCaptureTest, LeecolorWritesTheShippedPaletteFile) {
   vdr::LoadSprite("opciones.png", 4);
   ASSERT_EQ(vdr::ErrorStatus().code, 0);
 
-  // The capture ends by waiting for a key. The command is made here: only
-  // this thread may ask SDL for the window.
+  // The capture ends by waiting for a key: it is tapped again and again until
+  // the wait has seen it. The command is made here: only this thread may ask
+  // SDL for the window.
   const std::string press = "xdotool " + vdr::test::WithWindowId("windowfocus %w key space");
-  std::thread key([&press] {
-    std::this_thread::sleep_for(std::chrono::seconds(2));
-    EXPECT_EQ(std::system(press.c_str()), 0);
+  std::atomic<bool> returned = false;
+  std::thread key([&] {
+    while (!returned) {
+      EXPECT_EQ(std::system(press.c_str()), 0);
+      std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    }
   });
   EXPECT_EQ(vdr::CallByName("leecolor"), 1);
+  returned = true;
   key.join();
   vdr::CloseFile(1);
 

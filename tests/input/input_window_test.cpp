@@ -19,7 +19,7 @@
 #include "gfx2d/render_context.h"
 #include "input/input_commands.h"
 #include "input/input_context.h"
-#include "tests/input/x_server_sync.h"
+#include "tests/support/x_server_sync.h"
 #include "tests/support/engine_harness.h"
 
 namespace vdr {
@@ -293,6 +293,18 @@ TEST_F(InputWindowTest, MouseButtons) {
   EXPECT_EQ(MouseAxis(4), 0);
   EXPECT_EQ(MouseAxis(6), 0);
   EXPECT_EQ(MouseCount(), 1);
+}
+
+TEST_F(InputWindowTest, AQuickClickIsReadWhereItWasMade) {
+  Drive("mousemove --window %w 40 40");
+  ShowScreen();
+  EXPECT_EQ(MouseStatePosition(), (MousePoint{40, 40}));
+  // Moved, then clicked and let go before the next frame.
+  Drive("mousemove --window %w 200 150 click 1");
+  int32_t x, y, left, right;
+  MouseState(x, y, left, right);
+  EXPECT_EQ(left, 1);
+  EXPECT_EQ((MousePoint{x, y}), (MousePoint{200, 150}));
 }
 
 TEST_F(InputWindowTest, SetMousePositionMovesOnlyTheTrackedPosition) {

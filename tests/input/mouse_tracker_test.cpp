@@ -87,6 +87,66 @@ TEST(MouseTrackerTest, ButtonsAreTakenAtEveryReadAndClicksAreNotLost) {
   EXPECT_EQ(reading.middle, 0);
 }
 
+TEST(MouseTrackerTest, AClickIsReadWhereItWasMade) {
+  // Pointer mode, the frame's position read before the click: the click is
+  // at its own place, and the frame's movement stays.
+  MouseTracker mouse;
+  mouse.SetPosition({10, 10});
+  EXPECT_EQ(mouse.Read(kPointer, {40, 40}).dx, 30);
+  mouse.SetButton(kMouseLeft, true, {200, 150});
+  mouse.SetButton(kMouseLeft, false);
+  MouseReading reading = mouse.Read(kPointer, {200, 150});
+  EXPECT_EQ(reading.left, 1);
+  EXPECT_EQ(reading.dx, 30);
+  EXPECT_EQ(mouse.Position(), (MousePoint{200, 150}));
+
+  // Pointer mode, moved on after the click before the frame read it: the
+  // click's place this frame, the pointer's the next.
+  mouse.MarkFreshRead();
+  mouse.SetButton(kMouseRight, true, {60, 70});
+  mouse.SetButton(kMouseRight, false);
+  reading = mouse.Read(kPointer, {90, 95});
+  EXPECT_EQ(reading.right, 1);
+  EXPECT_EQ(reading.dx, -140);
+  EXPECT_EQ(mouse.Position(), (MousePoint{60, 70}));
+  mouse.MarkFreshRead();
+  reading = mouse.Read(kPointer, {90, 95});
+  EXPECT_EQ(reading.right, 0);
+  EXPECT_EQ(reading.dx, 30);
+  EXPECT_EQ(mouse.Position(), (MousePoint{90, 95}));
+
+  // Captured mode: the movement made before the press is taken with it, the
+  // rest in the next frame.
+  mouse.SetPosition({100, 100});
+  mouse.MarkFreshRead();
+  mouse.AddMotion(5, 1);
+  mouse.SetButton(kMouseLeft, true);
+  mouse.SetButton(kMouseLeft, false);
+  mouse.AddMotion(7, 2);
+  reading = mouse.Read(kCaptured, {});
+  EXPECT_EQ(reading.left, 1);
+  EXPECT_EQ(reading.dx, 5);
+  EXPECT_EQ(mouse.Position(), (MousePoint{105, 101}));
+  mouse.MarkFreshRead();
+  reading = mouse.Read(kCaptured, {});
+  EXPECT_EQ(reading.dx, 7);
+  EXPECT_EQ(reading.dy, 2);
+  EXPECT_EQ(mouse.Position(), (MousePoint{112, 103}));
+}
+
+TEST(MouseTrackerTest, PressesBetweenTwoReadsAreCounted) {
+  MouseTracker mouse;
+  for (int i = 0; i < 2; ++i) {
+    mouse.SetButton(kMouseLeft, true, {5, 5});
+    mouse.SetButton(kMouseLeft, false, {5, 5});
+  }
+  EXPECT_EQ(mouse.Read(kPointer, {5, 5}).left, 1);
+  EXPECT_EQ(mouse.PressesAtLastRead(kMouseLeft), 2);
+  EXPECT_EQ(mouse.PressesAtLastRead(kMouseRight), 0);
+  mouse.Read(kPointer, {5, 5});
+  EXPECT_EQ(mouse.PressesAtLastRead(kMouseLeft), 0);
+}
+
 TEST(MouseTrackerTest, ClampedPositionBecomesTheTrackedPosition) {
   MouseTracker mouse;
   mouse.SetPosition({-40, 900});

@@ -107,6 +107,17 @@ WindowPicture ProgramDriver::Capture() const {
   return picture;
 }
 
+WindowPicture ProgramDriver::WaitFor(const std::function<bool(const WindowPicture&)>& condition,
+                                     double seconds) const {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  do {
+    WindowPicture picture = Capture();
+    if (picture.width > 0 && condition(picture)) return picture;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  } while (std::chrono::steady_clock::now() < deadline);
+  return {};
+}
+
 int ProgramDriver::Xdotool(const std::string& arguments) const {
   std::string command = "xdotool " + arguments;
   const std::string id = std::to_string(window_);

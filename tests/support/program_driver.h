@@ -6,6 +6,7 @@
 #include <sys/types.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ class ProgramDriver {
   bool WaitForWindow(double seconds);
   // What the window shows now.
   WindowPicture Capture() const;
+  // Captures the window every tenth of a second until the picture passes
+  // `condition`; that picture, or an empty one once `seconds` have passed.
+  WindowPicture WaitFor(const std::function<bool(const WindowPicture&)>& condition, double seconds = 60) const;
   // xdotool with "%w" replaced by the window id.
   int Xdotool(const std::string& arguments) const;
   // The pointer moved to window pixel (x, y).

@@ -1,4 +1,4 @@
-#include "tests/input/x_server_sync.h"
+#include "tests/support/x_server_sync.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_syswm.h>
