@@ -8,17 +8,33 @@
 #include <cstring>
 
 #include "files/fd_io.h"
+#include "files/name_case.h"
 #include "files/platform_paths.h"
 
 namespace vdr {
 
-UniqueFd OpenDiskFileForReading(const char* name, int64_t& size) {
+namespace {
+
+UniqueFd OpenRegularFile(const std::string& path, int64_t& size) {
   // Non-blocking so that a FIFO cannot stall the open; only regular files pass.
-  UniqueFd fd(::open(NativePath(name).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   struct stat info {};
   if (!fd.Valid() || fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return UniqueFd();
   fcntl(fd.Get(), F_SETFL, fcntl(fd.Get(), F_GETFL) & ~O_NONBLOCK);
   size = static_cast<int64_t>(info.st_size);
+  return fd;
+}
+
+}  // namespace
+
+UniqueFd OpenDiskFileForReading(const char* name, int64_t& size, std::string* matched) {
+  const std::string path = NativePath(name);
+  UniqueFd fd = OpenRegularFile(path, size);
+  if (fd.Valid()) return fd;
+  std::string onDisk = DiskPath(path.c_str());
+  if (onDisk == path) return fd;
+  fd = OpenRegularFile(onDisk, size);
+  if (fd.Valid() && matched != nullptr) *matched = std::move(onDisk);
   return fd;
 }
 

@@ -16,6 +16,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "files/memory_files.h"
@@ -61,7 +62,9 @@ class FileSource {
 bool ReadWholeFile(const char* name, std::vector<uint8_t>& bytes);
 
 // Opens an existing regular disk file for reading ("\" read as "/"): a valid
-// descriptor and its size, or an invalid one.
-UniqueFd OpenDiskFileForReading(const char* name, int64_t& size);
+// descriptor and its size, or an invalid one. A name that does not exist as
+// given is looked for ignoring letter case (files/name_case.h); `matched`,
+// when given, then receives the path that was opened.
+UniqueFd OpenDiskFileForReading(const char* name, int64_t& size, std::string* matched = nullptr);
 
 }  // namespace vdr

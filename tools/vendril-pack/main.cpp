@@ -17,6 +17,7 @@
 #include "files/pack_reader.h"
 #include "files/pack_writer.h"
 #include "files/unique_fd.h"
+#include "runtime/ascii.h"
 
 namespace vdr {
 namespace {
