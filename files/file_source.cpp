@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 #include "files/fd_io.h"
 #include "files/name_case.h"
@@ -77,11 +78,20 @@ bool FileSource::Seek(int64_t offset, int whence) {
   return true;
 }
 
+bool SizeForWholeFile(std::vector<uint8_t>& bytes, int64_t count) {
+  bytes.clear();
+  if (count < 0 || count > kWholeFileLimit) return false;
+  try {
+    bytes.resize(static_cast<size_t>(count));
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  return true;
+}
+
 bool ReadWholeFile(const char* name, std::vector<uint8_t>& bytes) {
   FileSource source;
-  if (!source.Open(name)) return false;
-  bytes.resize(static_cast<size_t>(source.Size()));
-  return source.ReadExact(bytes.data(), bytes.size());
+  return source.Open(name) && SizeForWholeFile(bytes, source.Size()) && source.ReadExact(bytes.data(), bytes.size());
 }
 
 }  // namespace vdr

@@ -58,7 +58,17 @@ class FileSource {
   int64_t position_ = 0;
 };
 
-// Reads a whole file by its resolved name; false when it cannot be opened or read.
+// The largest file that is read whole (pictures, fonts, sounds): far beyond
+// any media file, so that a file of many gigabytes is refused before memory
+// is taken for it.
+constexpr int64_t kWholeFileLimit = int64_t{1} << 30;
+
+// Sizes `bytes` for `count` bytes of a file read whole; false, with `bytes`
+// emptied, above kWholeFileLimit or when memory is short.
+bool SizeForWholeFile(std::vector<uint8_t>& bytes, int64_t count);
+
+// Reads a whole file by its resolved name; false when it cannot be opened or
+// read, or is larger than kWholeFileLimit.
 bool ReadWholeFile(const char* name, std::vector<uint8_t>& bytes);
 
 // Opens an existing regular disk file for reading ("\" read as "/"): a valid
