@@ -84,9 +84,12 @@ RuntimeString CharText(double code) {
   return RuntimeString(&byte, 1);
 }
 
-int32_t SplitText(const RuntimeString& text, RuntimeArray<RuntimeString>& target, const RuntimeString& delimiters) {
-  target.Redim(0);
+int32_t SplitText(const RuntimeString& source, RuntimeArray<RuntimeString>& target, const RuntimeString& delimiters) {
+  // The text and the delimiters may be elements of the target: both are taken
+  // before it is emptied.
+  const RuntimeString text = source;
   const auto isDelimiter = ByteSet(delimiters);
+  target.Redim(0);
   const uint32_t length = text.length();
   uint32_t i = 0;
   while (i < length) {

@@ -116,6 +116,24 @@ TEST(StringCommandsTest, SplitText) {
   }
 }
 
+// The text and the delimiters may be elements of the target array itself,
+// which is emptied before the fields go in.
+TEST(StringCommandsTest, SplitTextIntoTheArrayItComesFrom) {
+  RuntimeArray<RuntimeString> a;
+  ArrayPush(a, "x,y;z");
+  ArrayPush(a, ",;");
+  EXPECT_EQ(SplitText(a[0], a, a[1]), 3);
+  ASSERT_EQ(ArrayBounds(a, 0), 3);
+  EXPECT_EQ(a[0].view(), "x");
+  EXPECT_EQ(a[1].view(), "y");
+  EXPECT_EQ(a[2].view(), "z");
+  a[1] = "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30 31 32 33 34 35 36 37 38 "
+         "39 40 41 42 43 44 45 46 47 48 49 50 51 52 53 54 55 56 57 58 59 60 61 62 63 64 65 66 67 68 69 70";
+  a[2] = " ";
+  EXPECT_EQ(SplitText(a[-2], a, a[-1]), 70);  // more fields than the storage holds
+  EXPECT_EQ(a[69].view(), "70");
+}
+
 TEST(StringCommandsTest, UrlEncodeAndDecode) {
   struct Case { std::string_view text; std::string_view encoded; };
   const Case cases[] = {{"a b&c", "a+b%26c"}, {"AZaz09", "AZaz09"}, {"\xFF\0-"sv, "%ff%00%2d"}, {"", ""}};
