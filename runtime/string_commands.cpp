@@ -36,7 +36,7 @@ RuntimeString MidText(const RuntimeString& text, double start, double count) {
 int32_t FindText(const RuntimeString& text, const RuntimeString& pattern, double start) {
   const int64_t from = std::max(ToInt(start), 0);
   if (from >= text.length()) return -1;
-  const int64_t at = HorspoolSearch(text.view().substr(static_cast<size_t>(from)), pattern.view());
+  const int64_t at = FindBytes(text.view().substr(static_cast<size_t>(from)), pattern.view());
   return at < 0 ? -1 : static_cast<int32_t>(from + at);
 }
 
@@ -44,9 +44,8 @@ RuntimeString ReplaceText(const RuntimeString& text, const RuntimeString& patter
   const std::string_view source = text.view();
   RuntimeString result;
   size_t done = 0;  // bytes of source already in result
-  const HorspoolSearcher searcher(pattern.view());
   for (;;) {
-    const int64_t at = searcher.Find(source.substr(done));
+    const int64_t at = FindBytes(source.substr(done), pattern.view());
     if (at < 0) break;
     if (done == 0) result.Reserve(text.length(), false);
     result.Append(source.data() + done, static_cast<uint32_t>(at));
