@@ -51,6 +51,34 @@ int SurfaceAt(const WindowPicture& picture, int x, int fromY = 30) {
   return 320;
 }
 
+// Whether the window shows the picture file (from the generated media) with
+// its top-left corner at (left, top): most of its opaque pixels are there
+// (the clip editor draws through the turning and scaling path, which samples
+// some edge pixels differently).
+bool Shows(const WindowPicture& window, const char* file, int left, int top) {
+  vdr::PixelImage picture;
+  if (!vdr::LoadImage((std::string(GRANZEL_GENERATED_MEDIA "/") + file).c_str(), vdr::kNoColourKey, picture)) return false;
+  int opaque = 0, matching = 0;
+  for (int y = 0; y < picture.height; y += 2) {
+    for (int x = 0; x < picture.width; x += 2) {
+      const uint8_t* p = picture.Row(y) + x * 4;
+      if (p[3] != 255 || left + x >= window.width || top + y >= window.height) continue;
+      ++opaque;
+      matching += window.At(left + x, top + y) == static_cast<uint32_t>(p[0] | p[1] << 8 | p[2] << 16);
+    }
+  }
+  return opaque > 0 && matching * 2 > opaque;
+}
+
+bool Differs(const WindowPicture& a, const WindowPicture& b, int x0, int y0, int x1, int y1) {
+  for (int y = y0; y < y1; ++y) {
+    for (int x = x0; x < x1; ++x) {
+      if (a.At(x, y) != b.At(x, y)) return true;
+    }
+  }
+  return false;
+}
+
 class GranzelPlayTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -110,6 +138,22 @@ class GranzelPlayTest : public testing::Test {
   void OpenOptions() {
     Click(468, 12);
     Wait(0.3);
+  }
+
+  // From the painting screen to the clip editor with clip 1 in the middle.
+  void OpenClipEditor() {
+    game_->Click(468, 12);
+    ASSERT_TRUE(game_->WaitForPicture([](const WindowPicture& w) { return !Shows(w, "options.png", 456, 0); }, 30));
+    game_->Click(200, 280);  // clips page
+    ASSERT_TRUE(game_->WaitForPicture([](const WindowPicture& w) { return Shows(w, "clips.png", 0, 20); }, 30));
+    game_->Click(60, 40);  // clip 1
+    ASSERT_TRUE(game_->WaitForPicture(
+        [](const WindowPicture& w) { return Shows(w, "ok.png", 408, 0) && Shows(w, "c01.png", 190, 110); }, 30));
+  }
+  // Back on the painting screen: the options button again, the editor's gone.
+  bool WaitForPaintingAgain() {
+    return game_->WaitForPicture(
+        [](const WindowPicture& w) { return Shows(w, "options.png", 456, 0) && !Shows(w, "ok.png", 408, 0); }, 30);
   }
 
   std::unique_ptr<ProgramDriver> game_;
@@ -248,6 +292,29 @@ TEST_F(GranzelPlayTest, BackgroundsAndClips) {
     for (int x = left; x < left + c01.width; ++x) landed += after.At(x, y) != before.At(x, y);
   }
   EXPECT_GT(landed, 30) << "no sand on the clip";
+}
+
+// The right button's point belongs to one use of the clip editor: after a
+// right click in one, a left click in the next still moves the clip there,
+// neither turned nor scaled.
+TEST_F(GranzelPlayTest, EachClipEditorStartsWithoutASecondPoint) {
+  ASSERT_TRUE(WaitForPaintingScreen());
+  OpenClipEditor();
+  const WindowPicture before = game_->Capture();
+  game_->Click(300, 250, 3);
+  // The second point shows in the status line under the first.
+  ASSERT_TRUE(game_->WaitForPicture([&](const WindowPicture& now) { return Differs(now, before, 20, 20, 140, 30); }, 30));
+  game_->Click(420, 12);  // cancel
+  ASSERT_TRUE(WaitForPaintingAgain());
+
+  OpenClipEditor();
+  game_->Click(120, 200);
+  EXPECT_TRUE(game_->WaitForPicture([](const WindowPicture& w) { return Shows(w, "c01.png", 70, 150); }, 30))
+      << "the clip did not move under the click";
+  game_->Click(468, 12);  // confirm
+  ASSERT_TRUE(WaitForPaintingAgain());
+  ParkPointer();
+  EXPECT_TRUE(Shows(game_->Capture(), "c01.png", 70, 150)) << "the clip was not painted where it was shown";
 }
 
 }  // namespace

@@ -107,6 +107,15 @@ WindowPicture ProgramDriver::Capture() const {
   return picture;
 }
 
+bool ProgramDriver::WaitForPicture(const std::function<bool(const WindowPicture&)>& shows, double seconds) const {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  do {
+    if (shows(Capture())) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  } while (std::chrono::steady_clock::now() < deadline);
+  return false;
+}
+
 int ProgramDriver::Xdotool(const std::string& arguments) const {
   std::string command = "xdotool " + arguments;
   const std::string id = std::to_string(window_);

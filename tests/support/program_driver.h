@@ -6,6 +6,7 @@
 #include <sys/types.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ class ProgramDriver {
   bool WaitForWindow(double seconds);
   // What the window shows now.
   WindowPicture Capture() const;
+  // Captures the window until `shows` holds for what it shows; false when it
+  // has not by the time-out.
+  bool WaitForPicture(const std::function<bool(const WindowPicture&)>& shows, double seconds) const;
   // xdotool with "%w" replaced by the window id.
   int Xdotool(const std::string& arguments) const;
   // The pointer moved to window pixel (x, y).
