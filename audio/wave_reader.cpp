@@ -67,8 +67,8 @@ bool ReadWave(FileSource& source, WaveSound& sound) {
   if (!FindChunk(source, "data", size)) return false;
   const uint32_t frames = size / format.blockAlign;
   if (frames == 0) return false;
-  sound.samples.resize(static_cast<size_t>(frames) * format.blockAlign);
-  if (!source.ReadExact(sound.samples.data(), sound.samples.size())) {
+  if (!SizeForWholeFile(sound.samples, static_cast<int64_t>(frames) * format.blockAlign) ||
+      !source.ReadExact(sound.samples.data(), sound.samples.size())) {
     sound.samples.clear();
     return false;
   }

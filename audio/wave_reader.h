@@ -5,9 +5,10 @@
 //
 // Sound files are untrusted. The read fails, reading nothing past the file,
 // when a chunk claims more bytes than the file has left, when "fmt " or "data"
-// is missing, and when the format is not one the mixer can take: 1 or 2
-// channels of 8- or 16-bit samples at 100 to 200000 samples per second, with a
-// block alignment of exactly one sample frame.
+// is missing, when the samples are more than kWholeFileLimit bytes, and when
+// the format is not one the mixer can take: 1 or 2 channels of 8- or 16-bit
+// samples at 100 to 200000 samples per second, with a block alignment of
+// exactly one sample frame.
 
 #include <cstdint>
 #include <vector>

@@ -11,7 +11,7 @@
 #include "files/fd_io.h"
 #include "files/file_resolver.h"
 #include "files/file_source.h"
-#include "files/platform_paths.h"
+#include "files/name_case.h"
 #include "runtime/error_status.h"
 
 namespace vdr {
@@ -43,7 +43,7 @@ int32_t FileChannels::Open(int32_t channel, const RuntimeString& name, int32_t m
       }
     }
   } else if (!IsMemoryFileName(name.c_str())) {
-    const std::string path = NativePath(name.c_str());
+    const std::string path = DiskPath(name.c_str());
     if (mode == 0) {
       ::unlink(path.c_str());
       c.fd.Reset(::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));

@@ -21,7 +21,9 @@ class FileChannels {
   static constexpr int32_t kLineMax = 1024;
 
   // mode >= 1 reads (through the memory resolver context), 0 creates or
-  // replaces a file for writing, < 0 appends. 1 on success; 0 with error 3.
+  // replaces a file for writing, < 0 appends. Writing and appending take the
+  // file and its folders ignoring letter case where they exist, and create a
+  // missing file in the given spelling. 1 on success; 0 with error 3.
   int32_t Open(int32_t channel, const RuntimeString& name, int32_t mode);
   void Close(int32_t channel);
   void CloseAll();

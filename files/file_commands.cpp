@@ -1,6 +1,7 @@
 #include "files/file_commands.h"
 
 #include <bit>
+#include <cmath>
 
 #include "files/file_channels.h"
 #include "runtime/number_text.h"
@@ -17,8 +18,11 @@ void Write(double channel, uint64_t value, int count) {
   Channels().Write(ToInt(channel), bytes, static_cast<size_t>(count));
 }
 
+// Integers are written as the low bits of the number truncated toward zero,
+// however large it is (fmod is exact); NaN and infinities write 0.
 void WriteInteger(double channel, double value, int count) {
-  Write(channel, static_cast<uint32_t>(ToInt(value)), count);
+  const double low = std::isfinite(value) ? std::fmod(std::trunc(value), 4294967296.0) : 0;
+  Write(channel, static_cast<uint32_t>(static_cast<int64_t>(low)), count);
 }
 
 }  // namespace

@@ -28,6 +28,9 @@ void ReadLine(double channel, RuntimeString& target);
 double ReadLineNumber(double channel);
 int32_t ReadLineInteger(double channel);
 
+// The integer writes store the low 8, 16 or 32 bits of the value truncated
+// toward zero, so numbers outside the range wrap; signed and unsigned forms
+// write the same bytes.
 void WriteByte(double channel, double value);
 void WriteUByte(double channel, double value);
 void WriteWord(double channel, double value);

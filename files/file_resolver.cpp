@@ -19,7 +19,7 @@ bool ResolverContext::Resolve(const std::string& requested, std::string& resolve
   if (requested.empty()) return false;
   if (IsMemoryFileName(requested.c_str())) return FindMemoryFile(requested.c_str()) != nullptr;
   int64_t size = 0;
-  if (OpenDiskFileForReading(requested.c_str(), size).Valid()) return true;
+  if (OpenDiskFileForReading(requested.c_str(), size, &resolved).Valid()) return true;
   if (packName_.empty()) enabled_ = false;
   if (!enabled_) return false;
   switch (ResolveInPack(requested, resolved)) {

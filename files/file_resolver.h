@@ -1,7 +1,8 @@
 #pragma once
 // Finding files by name. A resolver context looks for a requested name as a
-// live memory file, then on disk (relative to the current folder), then as an
-// entry of its media pack, matched by bare name ignoring case. A packed file is
+// live memory file, then on disk (relative to the current folder; as given,
+// else ignoring letter case, see files/name_case.h), then as an entry of its
+// media pack, matched by bare name ignoring case. A packed file is
 // unpacked into a memory file (the memory context, used by every loader and by
 // file channels) or into a temporary file (the disk context, used by music,
 // which the player reads from a real file).
@@ -27,8 +28,8 @@ class ResolverContext {
   ~ResolverContext() { DiscardExtraction(); }
 
   // True when `resolved` now names something FileSource can open: the request
-  // itself (a live memory file or a disk file), or the extraction of a pack
-  // entry. False when not found; `resolved` is then the request, or empty for
+  // itself (a live memory file or a disk file), the disk file it names in
+  // another letter case, or the extraction of a pack entry. False when not found; `resolved` is then the request, or empty for
   // an empty request, a pack that is not a pack, or a missing or damaged entry.
   bool Resolve(const std::string& requested, std::string& resolved);
 

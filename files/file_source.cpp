@@ -6,19 +6,36 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 #include "files/fd_io.h"
+#include "files/name_case.h"
 #include "files/platform_paths.h"
 
 namespace vdr {
 
-UniqueFd OpenDiskFileForReading(const char* name, int64_t& size) {
+namespace {
+
+UniqueFd OpenRegularFile(const std::string& path, int64_t& size) {
   // Non-blocking so that a FIFO cannot stall the open; only regular files pass.
-  UniqueFd fd(::open(NativePath(name).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   struct stat info {};
   if (!fd.Valid() || fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return UniqueFd();
   fcntl(fd.Get(), F_SETFL, fcntl(fd.Get(), F_GETFL) & ~O_NONBLOCK);
   size = static_cast<int64_t>(info.st_size);
+  return fd;
+}
+
+}  // namespace
+
+UniqueFd OpenDiskFileForReading(const char* name, int64_t& size, std::string* matched) {
+  const std::string path = NativePath(name);
+  UniqueFd fd = OpenRegularFile(path, size);
+  if (fd.Valid()) return fd;
+  std::string onDisk = DiskPath(path.c_str());
+  if (onDisk == path) return fd;
+  fd = OpenRegularFile(onDisk, size);
+  if (fd.Valid() && matched != nullptr) *matched = std::move(onDisk);
   return fd;
 }
 
@@ -61,11 +78,20 @@ bool FileSource::Seek(int64_t offset, int whence) {
   return true;
 }
 
+bool SizeForWholeFile(std::vector<uint8_t>& bytes, int64_t count) {
+  bytes.clear();
+  if (count < 0 || count > kWholeFileLimit) return false;
+  try {
+    bytes.resize(static_cast<size_t>(count));
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  return true;
+}
+
 bool ReadWholeFile(const char* name, std::vector<uint8_t>& bytes) {
   FileSource source;
-  if (!source.Open(name)) return false;
-  bytes.resize(static_cast<size_t>(source.Size()));
-  return source.ReadExact(bytes.data(), bytes.size());
+  return source.Open(name) && SizeForWholeFile(bytes, source.Size()) && source.ReadExact(bytes.data(), bytes.size());
 }
 
 }  // namespace vdr

@@ -16,6 +16,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "files/memory_files.h"
@@ -57,11 +58,23 @@ class FileSource {
   int64_t position_ = 0;
 };
 
-// Reads a whole file by its resolved name; false when it cannot be opened or read.
+// The largest file that is read whole (pictures, fonts, sounds): far beyond
+// any media file, so that a file of many gigabytes is refused before memory
+// is taken for it.
+constexpr int64_t kWholeFileLimit = int64_t{1} << 30;
+
+// Sizes `bytes` for `count` bytes of a file read whole; false, with `bytes`
+// emptied, above kWholeFileLimit or when memory is short.
+bool SizeForWholeFile(std::vector<uint8_t>& bytes, int64_t count);
+
+// Reads a whole file by its resolved name; false when it cannot be opened or
+// read, or is larger than kWholeFileLimit.
 bool ReadWholeFile(const char* name, std::vector<uint8_t>& bytes);
 
 // Opens an existing regular disk file for reading ("\" read as "/"): a valid
-// descriptor and its size, or an invalid one.
-UniqueFd OpenDiskFileForReading(const char* name, int64_t& size);
+// descriptor and its size, or an invalid one. A name that does not exist as
+// given is looked for ignoring letter case (files/name_case.h); `matched`,
+// when given, then receives the path that was opened.
+UniqueFd OpenDiskFileForReading(const char* name, int64_t& size, std::string* matched = nullptr);
 
 }  // namespace vdr

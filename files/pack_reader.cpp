@@ -68,14 +68,6 @@ std::string_view BareFileName(std::string_view path) {
   return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  }
-  return true;
-}
-
 bool ReadPackTrailer(const PackInput& pack, PackTrailer& trailer) {
   uint8_t bytes[kPackTrailerSize];
   if (pack.Size() < kPackTrailerSize || !pack.ReadAt(pack.Size() - kPackTrailerSize, bytes, sizeof bytes)) return false;

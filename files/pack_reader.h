@@ -58,8 +58,6 @@ inline uint64_t MaxUnpackedLength(uint64_t streamLength) { return 256 * streamLe
 
 // The part of a path after its last "/" or "\".
 std::string_view BareFileName(std::string_view path);
-// ASCII letters compared without regard to case.
-bool EqualIgnoringCase(std::string_view a, std::string_view b);
 
 uint32_t ReadLittleEndian32(const uint8_t* bytes);
 // Readies the compression library once; false when it cannot run here.

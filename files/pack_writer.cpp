@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "files/pack_reader.h"
+#include "runtime/ascii.h"
 
 namespace vdr {
 namespace {

@@ -87,9 +87,13 @@ void clipea() {
   ReadClipSize();
   game.clipX = 240 - game.clipWidth / 2;
   game.clipY = 160 - game.clipHeight / 2;
-  Pointer(kLeftPointer).x = 0;
-  Pointer(kLeftPointer).y = 0;
-  Pointer(kLeftPointer).pressed = 0;
+  // Both points start unset, so that a right click of an earlier use does
+  // not turn and scale this clip instead of moving it.
+  for (int slot : {kLeftPointer, kRightPointer}) {
+    Pointer(slot).x = 0;
+    Pointer(slot).y = 0;
+    Pointer(slot).pressed = 0;
+  }
 
   while (game.clipResult == 0) {
     pintafondo();

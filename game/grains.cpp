@@ -33,9 +33,9 @@ void AdvanceGrains(GameState& game) {
   for (int32_t i = 0; i < count; ++i) {
     Grain& g = grains[i];
     // The step counter doubles as the direction of a blocked grain (-1 or
-    // +1). It runs in extended precision, so four steps of 0.4 reach 1.6
-    // exactly and variant 3 makes its fifth move.
-    long double k = 0;
+    // +1), and its rounding in 64-bit floating point decides the last move:
+    // four steps of 0.4 from 0 reach 1.6, five from -1 reach 1.0.
+    double k = 0;
     const double steps = g.variant / 5 + 1;
     do {
       if (g.settled == 0) {

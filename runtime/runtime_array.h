@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <new>
 #include <type_traits>
 #include <utility>
@@ -75,7 +76,8 @@ class RuntimeArray {
   void Delete(int32_t index);
   // Takes the other array's shape and a copy of every element.
   void CopyFrom(const RuntimeArray& other);
-  // One dimension of `count` elements holding the given values.
+  // One dimension of `count` elements holding the given values (which may be
+  // this array's own).
   void FromList(int32_t count, const T* values);
 
  private:
@@ -251,6 +253,15 @@ void RuntimeArray<T>::CopyFrom(const RuntimeArray& other) {
 
 template <typename T>
 void RuntimeArray<T>::FromList(int32_t count, const T* values) {
+  // The values may be this array's own elements, which Dim resets: they are
+  // then copied first.
+  const std::less<const T*> before;
+  if (count > 0 && storage_ != nullptr && !before(values, storage_) && before(values, storage_ + capacity_)) {
+    RuntimeArray copy;
+    copy.FromList(count, values);
+    FromList(count, copy.storage_);
+    return;
+  }
   Dim(count);
   for (int32_t i = 0; i < count; ++i) storage_[i] = values[i];
 }

@@ -36,7 +36,7 @@ RuntimeString MidText(const RuntimeString& text, double start, double count) {
 int32_t FindText(const RuntimeString& text, const RuntimeString& pattern, double start) {
   const int64_t from = std::max(ToInt(start), 0);
   if (from >= text.length()) return -1;
-  const int64_t at = HorspoolSearch(text.view().substr(static_cast<size_t>(from)), pattern.view());
+  const int64_t at = FindBytes(text.view().substr(static_cast<size_t>(from)), pattern.view());
   return at < 0 ? -1 : static_cast<int32_t>(from + at);
 }
 
@@ -44,9 +44,8 @@ RuntimeString ReplaceText(const RuntimeString& text, const RuntimeString& patter
   const std::string_view source = text.view();
   RuntimeString result;
   size_t done = 0;  // bytes of source already in result
-  const HorspoolSearcher searcher(pattern.view());
   for (;;) {
-    const int64_t at = searcher.Find(source.substr(done));
+    const int64_t at = FindBytes(source.substr(done), pattern.view());
     if (at < 0) break;
     if (done == 0) result.Reserve(text.length(), false);
     result.Append(source.data() + done, static_cast<uint32_t>(at));
@@ -84,9 +83,12 @@ RuntimeString CharText(double code) {
   return RuntimeString(&byte, 1);
 }
 
-int32_t SplitText(const RuntimeString& text, RuntimeArray<RuntimeString>& target, const RuntimeString& delimiters) {
-  target.Redim(0);
+int32_t SplitText(const RuntimeString& source, RuntimeArray<RuntimeString>& target, const RuntimeString& delimiters) {
+  // The text and the delimiters may be elements of the target: both are taken
+  // before it is emptied.
+  const RuntimeString text = source;
   const auto isDelimiter = ByteSet(delimiters);
+  target.Redim(0);
   const uint32_t length = text.length();
   uint32_t i = 0;
   while (i < length) {

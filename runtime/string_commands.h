@@ -31,6 +31,7 @@ int32_t CharCode(const RuntimeString& text);
 RuntimeString CharText(double code);
 // Empties target and pushes every field separated by runs of delimiter bytes;
 // returns the number of fields. Without delimiters the whole text is one field.
+// The text and the delimiters may be elements of target.
 int32_t SplitText(const RuntimeString& text, RuntimeArray<RuntimeString>& target, const RuntimeString& delimiters);
 
 // Letters and digits stay, a blank becomes "+", every other byte "%xx".

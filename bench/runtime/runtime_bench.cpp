@@ -1,7 +1,7 @@
 // Runtime values against the standard library, each pair printed side by
 // side at the end: number to text against snprintf("%.10g"), RuntimeString
-// appends against std::string, FindText against std::string_view::find, and
-// the cost of one Random draw.
+// appends against std::string, FindText against std::string_view::find,
+// ReplaceText against a replacing loop over it, and the cost of one Random draw.
 //
 //   build/bench/bench/runtime/runtime_bench --benchmark_repetitions=5
 //       --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
@@ -9,6 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -139,8 +140,40 @@ void FindTextStringView(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * text.size());
 }
 
+// Every occurrence replaced by the pattern in capitals: ReplaceText against
+// the same loop over std::string_view::find building a std::string.
+void ReplaceTextRuntime(benchmark::State& state) {
+  const std::string& pattern = Pattern(state.range(0));
+  const RuntimeString text(Haystack(pattern).c_str()), needle(pattern.c_str());
+  const RuntimeString replacement = UpperText(needle);
+  for (auto _ : state) benchmark::DoNotOptimize(ReplaceText(text, needle, replacement));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * text.length());
+}
+
+void ReplaceTextStdString(benchmark::State& state) {
+  const std::string& pattern = Pattern(state.range(0));
+  const std::string text = Haystack(pattern);
+  std::string replacement = pattern;
+  for (char& c : replacement) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  const std::string_view view(text);
+  for (auto _ : state) {
+    std::string result;
+    size_t done = 0;
+    for (size_t at; (at = view.find(pattern, done)) != std::string_view::npos; done = at + pattern.size()) {
+      if (result.empty()) result.reserve(text.size());
+      result.append(view.substr(done, at - done));
+      result += replacement;
+    }
+    result.append(view.substr(done));
+    benchmark::DoNotOptimize(result);
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * text.size());
+}
+
 BENCHMARK(FindTextRuntime)->ComputeStatistics("min", Smallest)->ArgName("pattern")->Arg(4)->Arg(43);
 BENCHMARK(FindTextStringView)->ComputeStatistics("min", Smallest)->ArgName("pattern")->Arg(4)->Arg(43);
+BENCHMARK(ReplaceTextRuntime)->ComputeStatistics("min", Smallest)->ArgName("pattern")->Arg(4)->Arg(43);
+BENCHMARK(ReplaceTextStdString)->ComputeStatistics("min", Smallest)->ArgName("pattern")->Arg(4)->Arg(43);
 
 // ---- random numbers ------------------------------------------------------------
 
@@ -180,6 +213,10 @@ class PairReporter : public benchmark::ConsoleReporter {
         {"AppendRuntimeString/length:100000", "AppendStdString/length:100000", "build 100,000-char text (ns)"},
         {"FindTextRuntime/pattern:4", "FindTextStringView/pattern:4", "find 4-byte pattern in 1 MiB (ns)"},
         {"FindTextRuntime/pattern:43", "FindTextStringView/pattern:43", "find 43-byte pattern in 1 MiB (ns)"},
+        {"ReplaceTextRuntime/pattern:4", "ReplaceTextStdString/pattern:4", "replace 4-byte pattern in 1 MiB (ns)"},
+        {"ReplaceTextRuntime/pattern:43", "ReplaceTextStdString/pattern:43", "replace 43-byte pattern in 1 MiB (ns)"},
+        {"ReplaceTextRuntime/pattern:4", "FindTextStringView/pattern:4", "replace 4-byte against find only (ns)"},
+        {"ReplaceTextRuntime/pattern:43", "FindTextStringView/pattern:43", "replace 43-byte against find only (ns)"},
     };
     std::printf("\n%-38s %14s %14s %8s\n", "", "runtime", "std", "ratio");
     for (const Pair& p : pairs) {

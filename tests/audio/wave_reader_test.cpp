@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -109,6 +110,19 @@ TEST(WaveReaderTest, RefusesUntrustedLayouts) {
   }
   WaveSound sound;
   EXPECT_TRUE(ReadFromMemory(good, sound));
+}
+
+// A sound of more than kWholeFileLimit bytes is refused before its samples
+// are read (the file is sparse: its bytes take no room on disk).
+TEST(WaveReaderTest, SamplesBeyondTheLimitAreRefused) {
+  const auto size = static_cast<uint32_t>(kWholeFileLimit + 2);
+  const std::string path = TempFolder() + "huge.wav";
+  ASSERT_TRUE(test::WriteBytes(path, RiffWave({{"fmt ", FormatBody(1, 22050, 16)}, {"data", "", size}})));
+  std::filesystem::resize_file(path, 12 + 8 + 16 + 8 + uint64_t{size});
+  WaveSound sound;
+  EXPECT_FALSE(ReadWaveFile(path.c_str(), sound));
+  EXPECT_TRUE(sound.samples.empty());
+  std::filesystem::remove(path);
 }
 
 TEST(WaveReaderTest, MissingFileAndWithdrawnMemoryFileFail) {

@@ -1,6 +1,7 @@
 // The eight file channels: binary values, text, lines, seeking, the ends of
 // disk and memory files, and the faults that end the program.
 
+#include <cmath>
 #include <cstring>
 
 #include "files/file_commands.h"
@@ -67,6 +68,39 @@ TEST_F(FileChannelsTest, BinaryValuesAreLittleEndian) {
   EXPECT_EQ(ReadULong(1), -2);  // 32 bits stored unchanged
   EXPECT_EQ(ReadFloat(1), 0.25);
   EXPECT_EQ(FilePosition(1), 19);
+}
+
+// Integer writes keep the low 8, 16 or 32 bits of the number truncated
+// toward zero, whatever its size; the signed and unsigned forms agree.
+TEST_F(FileChannelsTest, IntegerWritesWrapToTheirLowBits) {
+  using Write = void (*)(double, double);
+  struct Case { const char* what; Write signedForm, unsignedForm; double value; std::string bytes; };
+  const Case cases[] = {
+      {"long 4294967295", WriteLong, WriteULong, 4294967295.0, "\xFF\xFF\xFF\xFF"},
+      {"long 2147483648", WriteLong, WriteULong, 2147483648.0, std::string("\x00\x00\x00\x80", 4)},
+      {"long -2147483649", WriteLong, WriteULong, -2147483649.0, "\xFF\xFF\xFF\x7F"},
+      {"long 2^32 + 5", WriteLong, WriteULong, 4294967301.0, std::string("\x05\x00\x00\x00", 4)},
+      {"long 1e10", WriteLong, WriteULong, 1e10, std::string("\x00\xE4\x0B\x54", 4)},
+      {"long -1e10", WriteLong, WriteULong, -1e10, std::string("\x00\x1C\xF4\xAB", 4)},
+      {"long 1e300", WriteLong, WriteULong, 1e300, std::string(4, '\0')},
+      {"long -2.9", WriteLong, WriteULong, -2.9, "\xFE\xFF\xFF\xFF"},
+      {"long NaN", WriteLong, WriteULong, std::nan(""), std::string(4, '\0')},
+      {"word 70000", WriteWord, WriteUWord, 70000, "\x70\x11"},
+      {"word -1", WriteWord, WriteUWord, -1, "\xFF\xFF"},
+      {"word 1e10", WriteWord, WriteUWord, 1e10, std::string("\x00\xE4", 2)},
+      {"byte 255.9", WriteByte, WriteUByte, 255.9, "\xFF"},
+      {"byte -129", WriteByte, WriteUByte, -129, "\x7F"},
+      {"byte 1e10", WriteByte, WriteUByte, 1e10, std::string(1, '\0')},
+      {"byte -3e9", WriteByte, WriteUByte, -3e9, std::string(1, '\0')},
+  };
+  for (const Case& c : cases) {
+    for (Write write : {c.signedForm, c.unsignedForm}) {
+      ASSERT_EQ(OpenFile(1, "value", 0), 1);
+      write(1, c.value);
+      CloseFile(1);
+      EXPECT_EQ(ReadFile("value"), c.bytes) << c.what;
+    }
+  }
 }
 
 TEST_P(ChannelReadTest, LinesEndAtLineFeedsAndAtTheEnd) {

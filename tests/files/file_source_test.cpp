@@ -1,8 +1,11 @@
 // Reading by resolved name in pieces: the same positions and ends for disk
 // files and memory files.
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "files/file_source.h"
 #include "tests/files/files_test_support.h"
@@ -56,6 +59,30 @@ TEST_P(FileSourceTest, OnlyFilesOpen) {
   std::vector<uint8_t> bytes;
   ASSERT_TRUE(ReadWholeFile(NameOf("").c_str(), bytes));
   EXPECT_TRUE(bytes.empty());
+}
+
+// Whole-file reads take only what can be a media file: sizes beyond the limit
+// are refused before memory is taken (the files are sparse, so they take no
+// room on disk), and endless files are no files.
+class WholeFileReadTest : public testing_files::FilesTest {};
+
+TEST_F(WholeFileReadTest, RefusesHugeAndEndlessFiles) {
+  ASSERT_EQ(mkfifo("pipe", 0600), 0);
+  struct Case { const char* name; int64_t size; };
+  const Case cases[] = {
+      {"just-over.png", kWholeFileLimit + 1},
+      {"two-tebibytes.png", int64_t{2} << 40},
+      {"pipe", -1},
+      {"/dev/zero", -1},
+  };
+  for (const Case& c : cases) {
+    if (c.size >= 0) {
+      testing_files::WriteFile(c.name, "\x89PNG");
+      std::filesystem::resize_file(c.name, static_cast<uintmax_t>(c.size));
+    }
+    std::vector<uint8_t> bytes;
+    EXPECT_FALSE(ReadWholeFile(c.name, bytes)) << c.name;
+  }
 }
 
 }  // namespace

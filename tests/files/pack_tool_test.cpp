@@ -93,6 +93,34 @@ TEST_F(PackToolTest, ExtractGivesBackTheFiles) {
   EXPECT_EQ(RunPackTool({"extract", "media.sbx", "-C", "out", "NOTES.TXT", "missing.png"}), 1);
 }
 
+// A pack name forgotten on the command line must not cost the first file:
+// create replaces an existing pack, but anything else only with --force.
+TEST_F(PackToolTest, CreateReplacesOnlyPacksUnlessForced) {
+  WriteFile("first.png", "a picture");
+  EXPECT_EQ(RunPackTool({"create", "first.png", "src/notes.txt"}), 1);
+  EXPECT_EQ(ReadFile("first.png"), "a picture");
+  EXPECT_EQ(RunPackTool({"create", "src", "src/notes.txt"}), 1);  // a folder
+  EXPECT_TRUE(std::filesystem::is_directory("src"));
+  ASSERT_EQ(RunPackTool({"create", "media.sbx", "src/notes.txt"}), 0);
+  ASSERT_EQ(RunPackTool(With({"create", "media.sbx"})), 0);  // a pack is replaced
+  SetPackFile("media.sbx", "media.sbx");
+  ExpectEveryFileResolves();
+  ASSERT_EQ(RunPackTool({"create", "--force", "first.png", "src/notes.txt"}), 0);
+  EXPECT_EQ(RunPackTool({"list", "first.png"}), 0);
+}
+
+// The folder of -C is made when it is missing; -C without one is bad usage.
+TEST_F(PackToolTest, ExtractMakesItsFolder) {
+  ASSERT_EQ(RunPackTool(With({"create", "media.sbx"})), 0);
+  ASSERT_EQ(RunPackTool({"extract", "media.sbx", "-C", "unpacked/deeper"}), 0);
+  for (const auto& [name, bytes] : files_) EXPECT_EQ(ReadFile("unpacked/deeper/" + name), bytes) << name;
+  WriteFile("plain", "x");
+  EXPECT_EQ(RunPackTool({"extract", "media.sbx", "-C", "plain"}), 1);
+  EXPECT_EQ(RunPackTool({"extract", "media.sbx", "-C"}), 2);
+  EXPECT_EQ(RunPackTool({"extract", "media.sbx", "-C", ""}), 2);
+  EXPECT_EQ(RunPackTool({"extract", "-C", "unpacked"}), 2);
+}
+
 TEST_F(PackToolTest, FailuresExitNonZero) {
   EXPECT_EQ(RunPackTool({"--help"}), 0);
   EXPECT_EQ(RunPackTool({}), 2);

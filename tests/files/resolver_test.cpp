@@ -1,6 +1,7 @@
 // Resolution order, pack look-ups and the lifetime of extractions, with packs
 // built byte by byte so that every field can be set or damaged.
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -8,6 +9,7 @@
 #include "files/file_commands.h"
 #include "files/file_resolver.h"
 #include "files/file_source.h"
+#include "files/file_system.h"
 #include "files/memory_files.h"
 #include "files/pack_writer.h"
 #include "files/platform_paths.h"
@@ -78,6 +80,61 @@ TEST_F(ResolverTest, FolderAndLetterCaseAreIgnoredInThePack) {
   ASSERT_TRUE(MemoryContext().Resolve("Media\\TITLE.png", resolved));
   EXPECT_FALSE(MemoryContext().Resolve("title.pn", resolved));
   EXPECT_EQ(resolved, "");
+}
+
+// A name that differs from the disk only in letter case finds the file on
+// disk, as it finds a packed one: the exact spelling first, then each
+// component ignoring case.
+TEST_F(ResolverTest, DiskNamesMatchIgnoringCase) {
+  std::filesystem::create_directories("Media/Sub");
+  WriteFile("Media/Gato.png", "gato");
+  WriteFile("Media/Sub/Deep.TXT", "deep");
+  WriteFile("Media/exact.txt", "lower");
+  WriteFile("Media/EXACT.TXT", "upper");
+  struct Case { std::string requested, resolved, content; };
+  const Case cases[] = {
+      {"Media/Gato.png", "Media/Gato.png", "gato"},
+      {"media/gato.png", "Media/Gato.png", "gato"},
+      {"MEDIA\\GATO.PNG", "Media/Gato.png", "gato"},
+      {"./media/sub/deep.txt", "./Media/Sub/Deep.TXT", "deep"},
+      {"Media/SUB/deep.txt", "Media/Sub/Deep.TXT", "deep"},
+      {Folder() + "/media/GATO.png", Folder() + "/Media/Gato.png", "gato"},
+      {"media/exact.txt", "Media/exact.txt", "lower"},
+      {"Media/EXACT.TXT", "Media/EXACT.TXT", "upper"},
+  };
+  for (const Case& c : cases) {
+    std::string resolved;
+    ASSERT_TRUE(MemoryContext().Resolve(c.requested, resolved)) << c.requested;
+    EXPECT_EQ(resolved, c.resolved) << c.requested;
+    EXPECT_EQ(ReadResolved(resolved), c.content) << c.requested;
+    EXPECT_EQ(FileExists(c.requested.c_str()), 1) << c.requested;
+  }
+  for (const char* missing : {"media/gato.jpg", "other/gato.png", "media/gato.png/x"}) {
+    std::string resolved;
+    EXPECT_FALSE(MemoryContext().Resolve(missing, resolved)) << missing;
+    EXPECT_EQ(resolved, missing);
+  }
+
+  // Channels read the same way, and write into the file and folders that are
+  // there; a new file keeps the spelling it was given.
+  ASSERT_EQ(OpenFile(0, "MEDIA/gato.PNG", 1), 1);
+  RuntimeString text;
+  ReadText(0, text, 4);
+  EXPECT_EQ(text, "gato");
+  ASSERT_EQ(OpenFile(1, "media/GATO.png", 0), 1);
+  WriteText(1, "new");
+  CloseFile(1);
+  ASSERT_EQ(OpenFile(1, "MEDIA/Gato.PNG", -1), 1);
+  WriteText(1, "er");
+  CloseFile(1);
+  ASSERT_EQ(OpenFile(1, "media/sub/Fresh.dat", 0), 1);
+  CloseFile(1);
+  EXPECT_EQ(ReadFile("Media/Gato.png"), "newer");
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(".")) names.push_back(entry.path().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"./Media", "./Media/EXACT.TXT", "./Media/Gato.png", "./Media/Sub",
+                                             "./Media/Sub/Deep.TXT", "./Media/Sub/Fresh.dat", "./Media/exact.txt"}));
 }
 
 TEST_F(ResolverTest, WrongTrailerOrEmptyNameFindsNothing) {

@@ -65,6 +65,35 @@ TEST_F(GrainsTest, SlidesOffASingleCellPeakToEitherSide) {
   EXPECT_TRUE(wentRight);
 }
 
+// A grain blocked in its first move slides off a floating one-cell peak and
+// falls freely for the rest of the frame. The direction drawn (-1 or +1)
+// is also where the step counter goes on from, so the moves that follow
+// depend on it: from -1 the counter runs -0.6, -0.2, 0.2, 0.6, 1.0, 1.4,
+// 1.8, 2.2, from +1 it runs 1.4, 1.8, 2.2, each in 64-bit floating point,
+// and the grain moves again while the counter is at most 1, 1.2, 1.4, 1.6
+// or 1.8 (variants 0 to 4).
+TEST_F(GrainsTest, BlockedStepByVariantAndSide) {
+  struct Case { double variant; int side; double x, y; };
+  const Case cases[] = {
+      {0, -1, 201, 105}, {1, -1, 201, 105}, {2, -1, 201, 106}, {3, -1, 201, 106}, {4, -1, 201, 107},
+      {0, +1, 199, 100}, {1, +1, 199, 100}, {2, +1, 199, 101}, {3, +1, 199, 101}, {4, +1, 199, 102},
+  };
+  for (const Case& c : cases) {
+    ResetField(game_);
+    vdr::RedimArray(game_.grains, 0);
+    // A seed whose first draw gives the wanted direction (0 stands for -1).
+    int seed = 0;
+    for (vdr::SeedRandom(seed); vdr::Random(1) != (c.side < 0 ? 0 : 1); vdr::SeedRandom(++seed)) {}
+    vdr::SeedRandom(seed);
+    Cell(200, 100) = 1;
+    Drop(200, 99, 3, c.variant);
+    AdvanceGrains(game_);
+    ASSERT_EQ(vdr::ArrayBounds(game_.grains, 0), 1);
+    EXPECT_EQ(game_.grains[0].x, c.x) << "variant " << c.variant << " side " << c.side;
+    EXPECT_EQ(game_.grains[0].y, c.y) << "variant " << c.variant << " side " << c.side;
+  }
+}
+
 TEST_F(GrainsTest, FootprintsOfTheVariants) {
   struct Case { double variant; std::vector<std::pair<int, int>> blocked; };
   const Case cases[] = {

@@ -52,8 +52,9 @@ TEST_F(CaptureTest, BackgroundLoadsInTilesAndStartsEveryFrame) {
 }
 
 TEST_F(CaptureTest, BackgroundsFailToBlack) {
-  // More than 8 tiles across is refused, as is a missing file.
-  for (const std::string& file : {WritePicture("wide-bg.png", 8 * 512 + 1, 4), std::string("no such bg.png")}) {
+  // More than 8 tiles across is refused, as are a missing file and a huge one.
+  for (const std::string& file : {WritePicture("wide-bg.png", 8 * 512 + 1, 4), std::string("no such bg.png"),
+                                  test::WriteHugeTempFile("huge-bg.png")}) {
     LoadBackground(WritePicture("good-bg.png", 64, 64).c_str());
     ClearScreen(test::kRed);
     LoadBackground(WritePicture("good-bg.png", 64, 64).c_str());

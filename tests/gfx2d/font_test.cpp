@@ -80,6 +80,8 @@ TEST_F(FontTest, FontNumbersAreClamped) {
 }
 
 TEST_F(FontTest, MissingFontLeavesTheBuiltInFont) {
+  LoadFont(test::WriteHugeTempFile("huge font.png").c_str(), 6);
+  EXPECT_EQ(ErrorStatus().code, kErrorNoSuchFile);
   LoadFont("no such font.png", 6);
   EXPECT_EQ(ErrorStatus().code, kErrorNoSuchFile);
   EXPECT_EQ(ActiveRenderContext()->currentFont, 6);

@@ -3,6 +3,7 @@
 #include <SDL2/SDL_opengl.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "files/platform_paths.h"
@@ -23,6 +24,12 @@ std::string WriteTempFile(const std::string& name, const std::vector<uint8_t>& b
   const std::string path = TempPath(name);
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return path;
+}
+
+std::string WriteHugeTempFile(const std::string& name) {
+  const std::string path = WriteTempFile(name, {0x89, 'P', 'N', 'G'});
+  std::filesystem::resize_file(path, uintmax_t{2} << 40);
   return path;
 }
 

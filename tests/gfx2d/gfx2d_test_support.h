@@ -26,6 +26,9 @@ inline constexpr uint32_t Opaque(int32_t rgb) { return static_cast<uint32_t>(rgb
 // Writes bytes into the temporary folder; gives the path.
 std::string WriteTempFile(const std::string& name, const std::vector<uint8_t>& bytes);
 std::string TempPath(const std::string& name);
+// A picture file of 2 TiB, sparse so that it takes no room on disk, for the
+// loaders that must refuse it; gives the path.
+std::string WriteHugeTempFile(const std::string& name);
 
 // Saves a picture made by the function into the temporary folder, in the
 // format its name asks for; gives the path.

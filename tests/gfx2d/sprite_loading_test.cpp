@@ -92,7 +92,7 @@ TEST_F(SpriteLoadingTest, FailuresRecordErrorThreeAndLeaveTheSlotEmpty) {
       "grey-alpha.png", testing::MakePng({.colourType = 4, .samples = [](int32_t, int32_t) {
         return std::vector<uint16_t>{200, 255};
       }}));
-  for (const std::string& file : {greyAlpha, std::string("no such picture.png")}) {
+  for (const std::string& file : {greyAlpha, std::string("no such picture.png"), test::WriteHugeTempFile("huge.png")}) {
     test::MakeSolidSprite(15, 4, 4, test::kRed);
     LoadSprite(file.c_str(), 15);
     EXPECT_EQ(ErrorStatus().code, kErrorNoSuchFile) << file;

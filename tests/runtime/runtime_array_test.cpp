@@ -197,6 +197,17 @@ TEST(RuntimeArrayTest, CopyAndListFill) {
   list.FromList(3, values);
   EXPECT_EQ(ArrayBounds(list, 0), 3);
   EXPECT_EQ(list[2], 6);
+  // A list of the array's own values, which the sizing resets.
+  list.FromList(2, &list[1]);
+  ASSERT_EQ(ArrayBounds(list, 0), 2);
+  EXPECT_EQ(list[0], 5);
+  EXPECT_EQ(list[1], 6);
+  RuntimeArray<RuntimeString> words;
+  for (const char* w : {"a", "b", "c"}) ArrayPush(words, w);
+  words.FromList(3, words.Data());
+  ASSERT_EQ(ArrayBounds(words, 0), 3);
+  EXPECT_EQ(words[0].view(), "a");
+  EXPECT_EQ(words[2].view(), "c");
 }
 
 int Descending(const RuntimeString& a, const RuntimeString& b) { return Compare(b, a); }
@@ -221,6 +232,25 @@ TEST(SortArrayTest, OrdersByByteOrByTheGivenComparison) {
   SortArray(&same[0], &same[-1]);
   EXPECT_EQ(same[999].view(), "a");
   EXPECT_EQ(same[1000].view(), "b");
+}
+
+// A comparison may read the array being sorted: at every call it holds all
+// its elements, none lost or half moved.
+RuntimeArray<RuntimeString>* g_sorting = nullptr;
+int ByLengthCheckingTheArray(const RuntimeString& a, const RuntimeString& b) {
+  uint32_t total = 0;
+  for (int32_t i = 0; i < ArrayBounds(*g_sorting, 0); ++i) total += (*g_sorting)[i].length();
+  EXPECT_EQ(total, 1u + 2 + 3 + 4 + 5 + 6 + 7 + 8);
+  return static_cast<int>(a.length()) - static_cast<int>(b.length());
+}
+
+TEST(SortArrayTest, ComparisonMayReadTheArray) {
+  RuntimeArray<RuntimeString> a;
+  for (const char* w : {"eeeee", "a", "hhhhhhhh", "ccc", "ggggggg", "bb", "dddd", "ffffff"}) ArrayPush(a, w);
+  g_sorting = &a;
+  SortArray(&a[0], &a[-1], ByLengthCheckingTheArray);
+  g_sorting = nullptr;
+  for (int32_t i = 0; i < 8; ++i) EXPECT_EQ(a[i].length(), static_cast<uint32_t>(i + 1)) << i;
 }
 
 TEST(ErrorStatusTest, TextShowsCodeAndMeaning) {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,6 +54,64 @@ TEST(StringCommandsTest, FindTextAgreesWithPlainSearch) {
         EXPECT_EQ(FindText(haystack, pattern.c_str(), start),
                   expected == std::string::npos ? -1 : static_cast<int32_t>(expected))
             << pattern << " from " << start;
+      }
+    }
+  }
+}
+
+// Texts long enough to be searched many places at a time, with matches at
+// the edges of those blocks, zero bytes and starts outside the text.
+TEST(StringCommandsTest, FindTextInLongTexts) {
+  const std::string needle = std::string(200, 'a') + "needle" + std::string(100, 'a');
+  const std::string zeros = std::string(1000, '\0') + "\0\1"s;
+  const std::string tail = std::string(130, 'q') + std::string(70, 'r') + "s";
+  struct Case { std::string text, pattern; double start; int32_t position; };
+  const Case cases[] = {
+      {needle, "needle", 0, 200}, {needle, "needle", 200, 200}, {needle, "needle", 201, -1},
+      {needle, "needle", -7, 200}, {needle, "needle", 306, -1}, {needle, "needle", 1e10, -1},
+      {needle, "", 0, -1}, {needle, needle + "a", 0, -1}, {needle, needle, 0, 0}, {needle, "aa", 304, 304},
+      {needle, "aa", 305, -1}, {std::string(63, 'x') + "ab", "ab", 0, 63}, {std::string(64, 'x') + "ab", "xab", 0, 63},
+      {zeros, "\0\1"s, 0, 1000}, {zeros, "\0"s, 0, 0}, {zeros, "\0"s, 999, 999}, {zeros, "\1"s, 0, 1001},
+      {zeros, "\1\0"s, 0, -1}, {tail, tail.substr(100), 0, 100}, {tail, tail.substr(100) + "s", 0, -1},
+      {tail, "rs", 0, 199}, {std::string(300, 'b') + "abba", "abba", 0, 300},
+  };
+  for (const Case& c : cases) {
+    const RuntimeString text(c.text.data(), static_cast<uint32_t>(c.text.size()));
+    const RuntimeString pattern(c.pattern.data(), static_cast<uint32_t>(c.pattern.size()));
+    EXPECT_EQ(FindText(text, pattern, c.start), c.position) << c.pattern.size() << "-byte pattern from " << c.start;
+  }
+}
+
+// Random texts of two letters and zero bytes, of lengths around the search's
+// blocks, against std::string_view::find for FindText and a replacing loop
+// over it for ReplaceText.
+TEST(StringCommandsTest, FindAndReplaceAgreeWithTheStandardSearch) {
+  std::mt19937 random(11);
+  for (size_t n : {1, 5, 63, 64, 65, 66, 100, 127, 128, 129, 200, 1000}) {
+    std::string text(n, 0);
+    for (char& c : text) c = "ab\0"[random() % 3];
+    const RuntimeString haystack(text.data(), static_cast<uint32_t>(n));
+    for (size_t m : {1, 2, 3, 4, 31, 32, 33, 43, 63, 64, 65, 100}) {
+      if (m > n) continue;
+      for (int draw = 0; draw < 4; ++draw) {
+        std::string pattern = text.substr(random() % (n - m + 1), m);
+        if (draw == 3) pattern.back() = 'c';  // found nowhere
+        const RuntimeString needle(pattern.data(), static_cast<uint32_t>(m));
+        for (int64_t start : {-5L, 0L, 1L, 31L, 63L, 64L, 65L, static_cast<long>(n / 2), static_cast<long>(n - 1),
+                              static_cast<long>(n), static_cast<long>(n + 7)}) {
+          const size_t from = static_cast<size_t>(std::max<int64_t>(start, 0));
+          const size_t expected = from < n ? std::string_view(text).find(pattern, from) : std::string_view::npos;
+          EXPECT_EQ(FindText(haystack, needle, static_cast<double>(start)),
+                    expected == std::string_view::npos ? -1 : static_cast<int32_t>(expected))
+              << n << " bytes, " << m << "-byte pattern from " << start;
+        }
+        std::string replaced;
+        size_t done = 0;
+        for (size_t at; (at = text.find(pattern, done)) != std::string::npos; done = at + m) {
+          replaced += text.substr(done, at - done) + "<>";
+        }
+        replaced += text.substr(done);
+        EXPECT_EQ(ReplaceText(haystack, needle, "<>").view(), replaced) << n << " bytes, " << m << "-byte pattern";
       }
     }
   }
@@ -114,6 +174,24 @@ TEST(StringCommandsTest, SplitText) {
     EXPECT_EQ(ArrayBounds(target, 1), 0);
     for (int32_t i = 0; i < count; ++i) EXPECT_EQ(target[i].view(), c.fields[i]) << c.text;
   }
+}
+
+// The text and the delimiters may be elements of the target array itself,
+// which is emptied before the fields go in.
+TEST(StringCommandsTest, SplitTextIntoTheArrayItComesFrom) {
+  RuntimeArray<RuntimeString> a;
+  ArrayPush(a, "x,y;z");
+  ArrayPush(a, ",;");
+  EXPECT_EQ(SplitText(a[0], a, a[1]), 3);
+  ASSERT_EQ(ArrayBounds(a, 0), 3);
+  EXPECT_EQ(a[0].view(), "x");
+  EXPECT_EQ(a[1].view(), "y");
+  EXPECT_EQ(a[2].view(), "z");
+  a[1] = "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30 31 32 33 34 35 36 37 38 "
+         "39 40 41 42 43 44 45 46 47 48 49 50 51 52 53 54 55 56 57 58 59 60 61 62 63 64 65 66 67 68 69 70";
+  a[2] = " ";
+  EXPECT_EQ(SplitText(a[-2], a, a[-1]), 70);  // more fields than the storage holds
+  EXPECT_EQ(a[69].view(), "70");
 }
 
 TEST(StringCommandsTest, UrlEncodeAndDecode) {

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "files/pack_reader.h"
 #include "files/pack_writer.h"
 #include "files/unique_fd.h"
+#include "runtime/ascii.h"
 
 namespace vdr {
 namespace {
@@ -24,13 +26,16 @@ namespace {
 constexpr char kUsage[] =
     "usage: vendril-pack COMMAND ARGUMENTS\n"
     "\n"
-    "  create PACK FILE...      pack the files (LZO1X-999) into a new PACK; each\n"
-    "                           entry is named by its file's bare name\n"
+    "  create [--force] PACK FILE...\n"
+    "                           pack the files (LZO1X-999) into a new PACK; each\n"
+    "                           entry is named by its file's bare name; an\n"
+    "                           existing PACK is replaced only when it is a pack,\n"
+    "                           anything else only with --force\n"
     "  list PACK                show the entries of PACK (a pack file or an\n"
     "                           executable with a pack attached)\n"
     "  extract PACK [-C DIR] [NAME...]\n"
     "                           unpack all entries, or the named ones, into DIR\n"
-    "                           (default: the current folder)\n"
+    "                           (made when missing; default: the current folder)\n"
     "  append EXECUTABLE FILE...\n"
     "                           attach a pack of the files to EXECUTABLE; its\n"
     "                           offsets count from the end of the file; a pack\n"
@@ -123,8 +128,27 @@ bool ReadDirectory(const PackInput& pack, const std::string& path, std::vector<P
   return true;
 }
 
-int Create(const std::vector<std::string>& args) {
+// True when nothing is at `path` or a pack is: what create may replace
+// without --force, so that a forgotten pack name cannot overwrite the first
+// file given.
+bool MayReplace(const std::string& path) {
+  struct stat info {};
+  if (lstat(path.c_str(), &info) != 0) return errno == ENOENT;
+  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (!fd.Valid() || fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  const FilePackInput pack(fd.Get());
+  PackTrailer trailer;
+  return ReadPackTrailer(pack, trailer);
+}
+
+int Create(std::vector<std::string> args) {
+  const auto force = std::remove(args.begin(), args.end(), "--force");
+  const bool forced = force != args.end();
+  args.erase(force, args.end());
   if (args.size() < 2) return BadUsage("create needs a pack name and at least one file");
+  if (!forced && !MayReplace(args[0])) {
+    return Fail(args[0] + ": exists and is not a pack (give --force to replace it)");
+  }
   std::vector<PackSourceFile> files;
   std::vector<uint8_t> pack;
   std::string error;
@@ -193,7 +217,8 @@ int Extract(const std::vector<std::string>& args) {
   std::string pack, folder = ".";
   std::vector<std::string> wanted;
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "-C" && i + 1 < args.size()) {
+    if (args[i] == "-C") {
+      if (i + 1 == args.size() || args[i + 1].empty()) return BadUsage("-C needs a folder");
       folder = args[++i];
     } else if (pack.empty()) {
       pack = args[i];
@@ -208,6 +233,9 @@ int Extract(const std::vector<std::string>& args) {
   std::vector<PackEntry> entries;
   std::string error;
   if (!ReadDirectory(input, pack, entries, error)) return Fail(error);
+  std::error_code made;
+  std::filesystem::create_directories(folder, made);
+  if (made) return Fail(folder + ": " + made.message());
   int status = 0;
   for (const std::string& name : wanted) {
     const bool present = std::any_of(entries.begin(), entries.end(),
