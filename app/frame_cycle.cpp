@@ -131,6 +131,7 @@ void WaitAnyInput() {
   EngineState& engine = Engine();
   if (engine.input == nullptr) return;
   InputContext& input = *engine.input;
+  input.ForgetSeenTaps();
   const MouseSample before = input.SampleMouse();
   for (;;) {
     CheckMusicRestart();

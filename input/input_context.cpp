@@ -2,6 +2,9 @@
 
 #include <SDL2/SDL.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "app/runtime_log.h"
 #include "input/scan_codes.h"
 
@@ -97,12 +100,23 @@ void InputContext::BeginFrame() {
   }
 }
 
+void InputContext::ForgetSeenTaps() {
+  for (int code = 0; code < 256; ++code) {
+    tapsThisFrame_[code] = tapsLastFrame_[code] = false;
+    keyState_[code] = held_[code] ? 0x80 : 0;
+  }
+}
+
 void InputContext::ApplyKeyEvent(const SDL_KeyboardEvent& event) {
   if (!windowActive_) return;
   const uint8_t code = ScanCodeFromSdl(event.keysym.scancode);
   if (code == 0) return;
   held_[code] = event.state == SDL_PRESSED;
-  if (held_[code]) unseenPress_[code] = true;
+  if (held_[code]) {
+    unseenPress_[code] = true;
+  } else if (std::none_of(std::begin(held_), std::end(held_), [](bool held) { return held; })) {
+    allKeysLetGo_ = true;
+  }
 }
 
 void InputContext::SetWindowActive(bool active) {
@@ -127,6 +141,8 @@ bool InputContext::AnyKeyHeld() const {
 
 uint8_t InputContext::TypedChar() {
   PollKeyboard();
+  if (allKeysLetGo_) typed_.Forget();
+  allKeysLetGo_ = false;
   return typed_.Next(keyState_, LayoutCharacterOfCode);
 }
 

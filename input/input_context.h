@@ -49,6 +49,9 @@ class InputContext {
   void PollKeyboard();
   // The frame cycle's poll marks a new frame: taps of the frame before last expire.
   void BeginFrame();
+  // Taps that a poll has seen no longer read as held: a blocking wait starts
+  // with this, so that a tap the program saw before the wait does not end it.
+  void ForgetSeenTaps();
   // A key event taken from the queue elsewhere (the message pump).
   void ApplyKeyEvent(const SDL_KeyboardEvent& event);
   // Focus changes. When the window comes back, keys and buttons are taken
@@ -58,6 +61,8 @@ class InputContext {
   bool KeyHeld(uint8_t code) const { return (keyState_[code] & 0x80) != 0; }
   bool AnyKeyHeld() const;
   // Polls, then the character typed now (0 for none); see TypedCharRules.
+  // Letting go of every key resets the rules' memory even when it happened
+  // between two polls, so a key tapped twice types twice.
   uint8_t TypedChar();
 
   // Mouse.
@@ -100,6 +105,7 @@ class InputContext {
   bool tapsThisFrame_[256] = {};  // taps found since the frame began
   bool tapsLastFrame_[256] = {};  // taps found during the frame before
   TypedCharRules typed_;
+  bool allKeysLetGo_ = false;  // since the last TypedChar
 
   MouseTracker mouse_;
   bool pointerShown_ = false;

@@ -27,6 +27,9 @@ class TypedCharRules {
   // is held without Alt. A character equal to the one remembered from the
   // last call gives nothing, so a held key types once.
   uint8_t Next(const uint8_t (&keyState)[256], const LayoutLookup& layout);
+  // Every key was let go (perhaps between two snapshots): the next press of
+  // the same key types again.
+  void Forget() { remembered_ = 0; }
 
  private:
   uint8_t remembered_ = 0;

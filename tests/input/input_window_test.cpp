@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -21,6 +22,7 @@
 #include "input/input_context.h"
 #include "tests/support/x_server_sync.h"
 #include "tests/support/engine_harness.h"
+#include "tests/support/scripted_user.h"
 
 namespace vdr {
 namespace {
@@ -427,6 +429,56 @@ TEST_F(InputWindowTest, WaitAnyInputReturnsOnAJoystickButtonAMouseMoveAndAClick)
   }
   SDL_JoystickSetVirtualButton(g_pad, 3, SDL_RELEASED);
   Drive("mouseup 1");
+  ShowScreen();
+}
+
+TEST_F(InputWindowTest, WaitAnyInputIsNotEndedByATapTheProgramHasSeen) {
+  Drive("key s");
+  ShowScreen();
+  ASSERT_EQ(KeyDown(31), 1);  // the tap still shows in this frame
+  // The user moves the mouse a tenth of a second into the wait.
+  const auto start = std::chrono::steady_clock::now();
+  std::function<void()> user = [&] {
+    if (std::chrono::steady_clock::now() - start < std::chrono::milliseconds(100)) {
+      g_onNextMessage = user;
+      return;
+    }
+    Drive("mousemove_relative 3 0");
+  };
+  g_onNextMessage = user;
+  {
+    test::MessageStream messages;
+    WaitAnyInput();
+  }
+  EXPECT_FALSE(g_onNextMessage) << "the wait ended on the old tap";
+  g_onNextMessage = nullptr;
+  ShowScreen();
+}
+
+TEST_F(InputWindowTest, KeyWaitTakesASecondTapOfTheKeyJustTyped) {
+  Drive("key space");
+  ASSERT_EQ(TypedChar(), " ");
+  // The user taps Space again from inside the wait. Should the wait not see
+  // it, a tap of A ends it after a while, and the test fails.
+  int pumps = 0;
+  bool rescued = false;
+  std::function<void()> user = [&] {
+    ++pumps;
+    if (pumps == 1) Drive("key space");
+    if (pumps == 300) {
+      rescued = true;
+      Drive("key a");
+      return;
+    }
+    g_onNextMessage = user;
+  };
+  g_onNextMessage = user;
+  {
+    test::MessageStream messages;
+    KeyWait();
+  }
+  g_onNextMessage = nullptr;
+  EXPECT_FALSE(rescued);
   ShowScreen();
 }
 

@@ -2,10 +2,8 @@
 
 #include <SDL2/SDL.h>
 
-#include <atomic>
 #include <cstdlib>
 #include <memory>
-#include <thread>
 
 #include "app/engine_state.h"
 #include "tests/support/engine_harness.h"
@@ -20,28 +18,6 @@ constexpr long kPatienceFrames = 600;
 
 ScriptedUser* g_playing = nullptr;
 
-// Keeps a window message waiting, from another thread, so that the pump's
-// procedure runs at every pass.
-class MessageStream {
- public:
-  MessageStream()
-      : thread_([this] {
-          while (running_) {
-            SDL_Event event{};
-            event.type = SDL_USEREVENT;
-            SDL_PushEvent(&event);
-            SDL_Delay(4);
-          }
-        }) {}
-  ~MessageStream() {
-    running_ = false;
-    thread_.join();
-  }
-
- private:
-  std::atomic<bool> running_ = true;
-  std::thread thread_;
-};
 std::unique_ptr<MessageStream> g_messages;
 
 void RunXdotool(const std::string& arguments) {
@@ -50,6 +26,21 @@ void RunXdotool(const std::string& arguments) {
 }
 
 }  // namespace
+
+MessageStream::MessageStream()
+    : thread_([this] {
+        while (running_) {
+          SDL_Event event{};
+          event.type = SDL_USEREVENT;
+          SDL_PushEvent(&event);
+          SDL_Delay(4);
+        }
+      }) {}
+
+MessageStream::~MessageStream() {
+  running_ = false;
+  thread_.join();
+}
 
 void ScriptedUser::Add(const std::string& xdotool, int framesAfter) { actions_.push_back({xdotool, framesAfter}); }
 

@@ -6,10 +6,26 @@
 // at least one frame, however slowly the frames come. For commands that run
 // frames of their own (InputText, FileRequest) while the test waits for them.
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace vdr::test {
+
+// Keeps a window message waiting, from another thread, so that the message
+// pump calls the program's "VDR_WIN32_MSG" procedure at every pass.
+class MessageStream {
+ public:
+  MessageStream();
+  ~MessageStream();
+  MessageStream(const MessageStream&) = delete;
+  MessageStream& operator=(const MessageStream&) = delete;
+
+ private:
+  std::atomic<bool> running_ = true;
+  std::thread thread_;
+};
 
 class ScriptedUser {
  public:
