@@ -22,6 +22,8 @@ GlEntryPoints& Gl() {
   return entries;
 }
 
+bool GlEntryPointExists(const char* name) { return SDL_GL_GetProcAddress(name) != nullptr; }
+
 bool ExtensionListed(const char* list, const char* name) {
   if (list == nullptr || name == nullptr || *name == 0) return false;
   const size_t length = std::strlen(name);

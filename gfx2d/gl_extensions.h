@@ -57,6 +57,9 @@ GlEntryPoints& Gl();
 // the copying fallback of offscreen screens can be chosen.
 void LoadEntryPoints();
 
+// True when the driver gives an entry point of that name for the current context.
+bool GlEntryPointExists(const char* name);
+
 // True when `name` is one whole blank-separated word of `list`.
 bool ExtensionListed(const char* list, const char* name);
 
