@@ -52,7 +52,8 @@ std::string LocaleCode(std::string_view localeName) {
   }
   std::string code = "us";
   for (const LanguageCode& row : kLanguageCodes) {
-    if (EqualIgnoringCase(row.language, language) && (*row.territory == 0 || EqualIgnoringCase(row.territory, territory))) {
+    const bool anyTerritory = *row.territory == 0;
+    if (EqualIgnoringCase(row.language, language) && (anyTerritory || EqualIgnoringCase(row.territory, territory))) {
       code = row.code;
       break;
     }

@@ -7,9 +7,9 @@
 #include <pwd.h>
 #include <spawn.h>
 #include <sys/eventfd.h>
-#include <sys/pidfd.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -46,7 +46,8 @@ class ChildReaper {
   ~ChildReaper() { Stop(); }
 
   void Watch(pid_t pid) {
-    UniqueFd pidfd(pidfd_open(pid, 0));
+    // By the system call: this C library declares pidfd_open without C linkage.
+    UniqueFd pidfd(static_cast<int>(::syscall(SYS_pidfd_open, pid, 0)));
     if (!pidfd.Valid()) return;
     std::lock_guard<std::mutex> lock(mutex_);
     if (!wake_.Valid()) wake_.Reset(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK));
@@ -205,11 +206,10 @@ int32_t BatteryPercent(const char* folder) {
     if (entry->d_name[0] == '.') continue;
     const std::string base = std::string(folder) + "/" + entry->d_name + "/";
     // Batteries of attached devices (mice, headsets) say so in their scope.
+    const bool battery = ReadSmallFile(base + "type").rfind("Battery", 0) == 0;
+    const bool ofADevice = ReadSmallFile(base + "scope").rfind("Device", 0) == 0;
     const std::string capacity = ReadSmallFile(base + "capacity");
-    if (ReadSmallFile(base + "type").rfind("Battery", 0) != 0 || ReadSmallFile(base + "scope").rfind("Device", 0) == 0 ||
-        capacity.empty()) {
-      continue;
-    }
+    if (!battery || ofADevice || capacity.empty()) continue;
     sum += std::atoi(capacity.c_str());
     ++count;
   }
