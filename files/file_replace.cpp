@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "files/fd_io.h"
+#include "files/memory_files.h"
 #include "files/platform_paths.h"
 #include "files/unique_fd.h"
 
@@ -52,6 +53,11 @@ std::string AbsolutePath(const std::string& path) {
   std::free(folder);
   if (absolute.back() != '/') absolute += '/';
   return absolute + native;
+}
+
+std::string WriteBackPath(const std::string& requested, bool found, const std::string& resolved) {
+  if (requested.empty() || IsMemoryFileName(requested.c_str())) return std::string();
+  return AbsolutePath(found && !IsMemoryFileName(resolved.c_str()) ? resolved : requested);
 }
 
 }  // namespace vdr

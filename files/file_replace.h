@@ -12,8 +12,14 @@ namespace vdr {
 // fails; the old file is then as it was and no temporary file stays behind.
 bool ReplaceFile(const std::string& path, std::string_view bytes);
 
-// The path made absolute against the current folder ("\" read as "/"), so
-// that a file opened now is written back to the same place later.
+// The path made absolute against the current folder ("\" read as "/").
 std::string AbsolutePath(const std::string& path);
+
+// Where a file read by the name `requested` (resolved to `resolved` when
+// `found`) is written back, fixed now so that a later change of the current
+// folder does not move it: nowhere ("") for a memory file or no name, the
+// disk file it was found as, or the name asked for when it came from a pack
+// or was not found.
+std::string WriteBackPath(const std::string& requested, bool found, const std::string& resolved);
 
 }  // namespace vdr

@@ -1,30 +1,19 @@
 #include "files/line_file_store.h"
 
 #include <algorithm>
-#include <cstring>
-#include <vector>
 
 #include "files/file_replace.h"
 #include "files/file_resolver.h"
 #include "files/file_source.h"
-#include "files/memory_files.h"
-#include "files/text_lines.h"
+#include "files/line_file_format.h"
 #include "runtime/error_status.h"
 
 namespace vdr {
 namespace {
 
-// A line is read by the channel rule, which takes up to this many bytes.
-constexpr size_t kReadLineMax = 1024;
-
 std::string_view WithoutTrailingControls(std::string_view text) {
   while (!text.empty() && static_cast<unsigned char>(text.back()) < 32) text.remove_suffix(1);
   return text;
-}
-
-// The text as a line slot holds it: up to a NUL byte, at most 1023 characters.
-std::string SlotText(std::string_view text) {
-  return std::string(text.substr(0, std::min(text.find('\0'), LineFileStore::kLineMax)));
 }
 
 }  // namespace
@@ -35,7 +24,7 @@ LineFileStore& LineFiles() {
 }
 
 RuntimeString LineFileStore::Get(const RuntimeString& name, int32_t n) {
-  if (n < 0 || n >= kLines) {
+  if (n < 0 || n >= kLineFileLines) {
     RecordError(kErrorOutOfMemory);
     return RuntimeString("NO_DATA");
   }
@@ -50,13 +39,13 @@ RuntimeString LineFileStore::Get(const RuntimeString& name, int32_t n) {
 }
 
 void LineFileStore::Put(const RuntimeString& name, int32_t n, const RuntimeString& text) {
-  if (n < 0 || n >= kLines) {
+  if (n < 0 || n >= kLineFileLines) {
     RecordError(kErrorOutOfMemory);
     return;
   }
   ClearErrorCode();
   Select(name);
-  lines_[n] = SlotText(text.view());
+  lines_[n] = LineSlotText(text.view());
   lastLine_ = std::max(lastLine_, n);
   exists_ = true;
   modified_ = true;
@@ -81,30 +70,16 @@ void LineFileStore::Load(const RuntimeString& name) {
   std::string resolved;
   FileSource source;
   exists_ = MemoryContext().Resolve(name.c_str(), resolved) && source.Open(resolved.c_str());
-  if (!IsMemoryFileName(name.c_str())) {
-    writePath_ = AbsolutePath(exists_ && !IsMemoryFileName(resolved.c_str()) ? resolved : name_);
-  }
+  writePath_ = WriteBackPath(name_, exists_, resolved);
   if (!exists_) return;
-  // 256 lines take at most 256 × 1024 bytes; one more tells whether the
-  // last of them ends the file.
-  std::vector<uint8_t> bytes(static_cast<size_t>(std::min<int64_t>(source.Size(), kLines * kReadLineMax + 1)));
+  std::string bytes(static_cast<size_t>(std::min<int64_t>(source.Size(), kLineFileReadMax)), '\0');
   bytes.resize(source.Read(bytes.data(), bytes.size()));
-  size_t at = 0;
-  for (int32_t n = 0; n < kLines && at < bytes.size(); ++n) {
-    const TextLine line = NextTextLine(bytes.data() + at, bytes.size() - at, kReadLineMax);
-    std::string_view text(reinterpret_cast<const char*>(bytes.data() + at), line.length);
-    if (line.ended && !text.empty() && text.back() == '\r') text.remove_suffix(1);
-    lines_[n] = SlotText(text);
-    lastLine_ = n;
-    at += line.consumed;
-  }
+  lastLine_ = SplitLineFile(bytes, lines_);
 }
 
 bool LineFileStore::WriteBack() {
   if (!modified_ || writePath_.empty()) return true;
-  std::string text;
-  for (int32_t n = 0; n <= lastLine_; ++n) text.append(lines_[n]).append("\r\n");
-  if (!ReplaceFile(writePath_, text)) return false;
+  if (!ReplaceFile(writePath_, FormatLineFile(lines_, lastLine_))) return false;
   modified_ = false;
   return true;
 }

@@ -1,28 +1,25 @@
 #pragma once
 // The line-file store: one text file held as 256 numbered lines of at most
-// 1023 characters. Every command names its file; naming another file than
-// the current one writes the current one back (when changed) and loads the
-// new one. Files are read through the memory resolver context with the line
-// rule of channels (files/text_lines.h); only disk files are written back,
-// and to where they were loaded from (files/file_replace.h).
+// 1023 characters (files/line_file_format.h). Every command names its file;
+// naming another file than the current one writes the current one back (when
+// changed) and loads the new one. Files are read through the memory resolver
+// context; only disk files are written back, and to where they were loaded
+// from (files/file_replace.h).
 
-#include <array>
 #include <cstdint>
 #include <string>
 
+#include "files/line_file_format.h"
 #include "runtime/runtime_string.h"
 
 namespace vdr {
 
 class LineFileStore {
  public:
-  static constexpr int32_t kLines = 256;
-  // Longest text of a line; longer texts are cut.
-  static constexpr size_t kLineMax = 1023;
-
   // Line n of the file without its trailing bytes below 32; "NO_DATA" for an
   // empty line and for n outside 0..255 (error 7), "NO_FILE" when the file
-  // does not exist (error 3). The error code is 0 otherwise.
+  // does not exist (error 3). The error code is 0 otherwise, or 3 when
+  // writing the previous file back failed.
   RuntimeString Get(const RuntimeString& name, int32_t n);
   // Stores the text (cut at a NUL byte and at 1023 characters) as line n; a
   // file that does not exist starts empty. n outside 0..255 records error 7
@@ -47,7 +44,7 @@ class LineFileStore {
   bool exists_ = false;
   bool modified_ = false;
   int32_t lastLine_ = 0;
-  std::array<std::string, kLines> lines_;
+  LineFileLines lines_;
 };
 
 LineFileStore& LineFiles();

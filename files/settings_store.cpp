@@ -39,18 +39,13 @@ void SettingsStore::Open(const RuntimeString& name) {
   const bool written = WriteBack();
   sections_.clear();
   modified_ = false;
-  writePath_.clear();
   std::string resolved;
   std::vector<uint8_t> bytes;
   const bool found = MemoryContext().Resolve(name.c_str(), resolved) && ReadWholeFile(resolved.c_str(), bytes);
   if (found) {
     sections_ = ParseSettings(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   }
-  if (!name.empty() && !IsMemoryFileName(name.c_str())) {
-    // A disk file is written back under the name it was found by; a packed
-    // one, or a new one, under the name asked for.
-    writePath_ = AbsolutePath(found && !IsMemoryFileName(resolved.c_str()) ? resolved : std::string(name.c_str()));
-  }
+  writePath_ = WriteBackPath(name.c_str(), found, resolved);
   if (!written || !found) RecordError(kErrorNoSuchFile);
 }
 

@@ -3,8 +3,8 @@
 // read with Get, changed with Put, and written back to disk when another file
 // is opened or the program ends, never on each change. Files are read through
 // the memory resolver context, so packed media and memory files serve too;
-// memory files are never written back. Sections, keys and values are found
-// without regard to letter case; repeated ones are found first-first.
+// memory files are never written back. Sections and keys are found without
+// regard to letter case; of repeated ones, the first.
 
 #include <string>
 #include <vector>
@@ -32,11 +32,7 @@ class SettingsStore {
   // (files/file_replace.h). False when that failed; the store then stays changed.
   bool WriteBack();
 
-  const std::vector<SettingsSection>& Sections() const { return sections_; }
-
  private:
-  SettingsSection* FindSection(const RuntimeString& name);
-
   std::string writePath_;  // absolute; empty for memory files and no file
   bool modified_ = false;
   std::vector<SettingsSection> sections_;

@@ -40,11 +40,9 @@ std::string ReadSmallFile(const std::string& path) {
 
 // Processes started without waiting, each watched through a pidfd by one
 // thread that reaps it when it ends. The thread starts with the first process
-// and stops at shutdown (or at exit).
+// and stops at shutdown.
 class ChildReaper {
  public:
-  ~ChildReaper() { Stop(); }
-
   void Watch(pid_t pid) {
     // By the system call: this C library declares pidfd_open without C linkage.
     UniqueFd pidfd(static_cast<int>(::syscall(SYS_pidfd_open, pid, 0)));
@@ -111,9 +109,12 @@ class ChildReaper {
   bool stop_ = false;
 };
 
+// Never destroyed: a process started after shutdown (ShutdownAndRun) is still
+// watched while the program exits, and a forked copy of the program, which
+// has no such thread, must not wait for it at exit.
 ChildReaper& Reaper() {
-  static ChildReaper reaper;
-  return reaper;
+  static auto* reaper = new ChildReaper;
+  return *reaper;
 }
 
 }  // namespace

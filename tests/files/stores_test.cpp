@@ -322,10 +322,11 @@ TEST_F(StoresTest, LinesAreReadAsNumbersAndNumbersWrittenAsTheRuntimePrintsThem)
   EXPECT_EQ(ReadFile("n.txt"), "0.3333333333\r\n1.e+010\r\nNaN\r\n");
 }
 
-TEST_F(StoresTest, LongLinesFollowTheChannelRuleAndSlotsHold1023Characters) {
+TEST_F(StoresTest, LongLinesComeInPartsAndSlotsHold1023Characters) {
+  // A longer line is read in parts of 1025 bytes, each cut to 1023 characters.
   WriteFile("long.txt", std::string(1500, 'a') + "\r\nend\r\n");
   EXPECT_EQ(GetFileLine("long.txt", 0), std::string(1023, 'a').c_str());
-  EXPECT_EQ(GetFileLine("long.txt", 1), std::string(476, 'a').c_str());
+  EXPECT_EQ(GetFileLine("long.txt", 1), std::string(475, 'a').c_str());
   EXPECT_EQ(GetFileLine("long.txt", 2), "end");
 
   PutFileLine("cut.txt", 0, std::string(2000, 'b').c_str());
@@ -333,6 +334,16 @@ TEST_F(StoresTest, LongLinesFollowTheChannelRuleAndSlotsHold1023Characters) {
   EXPECT_EQ(GetFileLine("cut.txt", 0).length(), 1023u);
   LineFiles().Release();
   EXPECT_EQ(ReadFile("cut.txt"), std::string(1023, 'b') + "\r\nx\r\n");
+}
+
+TEST_F(StoresTest, AFullLineReadsBackAsOneLine) {
+  const std::string full(1023, 'f');
+  PutFileLine("full.txt", 0, full.c_str());
+  PutFileLine("full.txt", 1, "next");
+  LineFiles().Release();
+  EXPECT_EQ(GetFileLine("full.txt", 0), full.c_str());
+  EXPECT_EQ(GetFileLine("full.txt", 1), "next");
+  EXPECT_EQ(LineFiles().LastLine(), 1);
 }
 
 TEST_F(StoresTest, AtMost256LinesAreTaken) {
