@@ -23,7 +23,7 @@ namespace {
 constexpr int kSections = 50;
 constexpr int kKeys = 50;
 
-// A folder of its own with both files, for as long as the program runs.
+// A folder of its own with both files, removed by main when the benchmarks are done.
 class BenchFiles {
  public:
   BenchFiles() : folder_(TempFolder() + "vendril-stores-bench-" + std::to_string(getpid())) {
@@ -36,7 +36,7 @@ class BenchFiles {
     std::ofstream lines(folder_ + "/bench.txt", std::ios::binary);
     for (int n = 0; n < 256; ++n) lines << "line " << n << ": some text as a line file holds it\r\n";
   }
-  ~BenchFiles() {
+  void Remove() const {
     IniOpen("");
     LineFiles().Release();
     std::filesystem::remove_all(folder_);
@@ -103,4 +103,11 @@ BENCHMARK(BM_GetFileLineEveryLineInTurn);
 }  // namespace
 }  // namespace vdr
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  vdr::Files().Remove();
+  benchmark::Shutdown();
+  return 0;
+}
