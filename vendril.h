@@ -14,6 +14,8 @@
 #include "files/file_commands.h"
 #include "files/file_resolver.h"
 #include "files/file_system.h"
+#include "files/store_commands.h"
+#include "files/system_commands.h"
 #include "gfx2d/capture_commands.h"
 #include "gfx2d/drawing_commands.h"
 #include "gfx2d/font_commands.h"

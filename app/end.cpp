@@ -1,9 +1,5 @@
 #include "app/end.h"
 
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,10 +8,9 @@
 
 #include "app/engine_state.h"
 #include "app/runtime_log.h"
+#include "files/system_commands.h"
 #include "input/input_context.h"
 #include "runtime/number_text.h"
-
-extern char** environ;
 
 namespace vdr {
 namespace {
@@ -48,10 +43,17 @@ void End() {
 
 void ShutdownAndRun(const RuntimeString& commandLine) {
   EngineShutdown();
-  pid_t child;
-  const char* argv[] = {"/bin/sh", "-c", commandLine.c_str(), nullptr};
-  posix_spawn(&child, "/bin/sh", nullptr, nullptr, const_cast<char* const*>(argv), environ);
+  int32_t exitCode = 0;
+  CallProcess(commandLine, 0, 1, exitCode);
   ExitProcess();
+}
+
+void OpenDocumentAndEnd(const RuntimeString& document) {
+  // Shutdown makes the executable's folder current again.
+  const RuntimeString target = DocumentPath(document);
+  EngineShutdown();
+  OpenDocument(target);
+  End();
 }
 
 Procedure LookupProcedure(const char* name) {

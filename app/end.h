@@ -15,6 +15,9 @@ namespace vdr {
 [[noreturn]] void End();
 // Runs the shutdown sequence, starts the command line, exits with code 0.
 [[noreturn]] void ShutdownAndRun(const RuntimeString& commandLine);
+// Runs the shutdown sequence, opens the document with the desktop's program
+// for it (files/system_commands.h), then ends through END.
+[[noreturn]] void OpenDocumentAndEnd(const RuntimeString& document);
 
 using Procedure = void (*)();
 // The game procedure with exactly this name (case matters), or null.

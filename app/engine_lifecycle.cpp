@@ -18,9 +18,14 @@
 #include "audio/sound_system.h"
 #include "files/file_channels.h"
 #include "files/file_resolver.h"
+#include "files/library_cache.h"
+#include "files/platform_info.h"
 #include "files/platform_paths.h"
+#include "files/store_commands.h"
+#include "files/system_commands.h"
 #include "gfx2d/capture_commands.h"
 #include "gfx2d/font_commands.h"
+#include "gfx2d/gl_extensions.h"
 #include "gfx2d/render_context.h"
 #include "input/input_context.h"
 #include "runtime/random.h"
@@ -95,6 +100,7 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
   EngineState& engine = Engine();
   ProjectSettings& settings = Settings();
   SetEndHandler(&End);
+  SetDebuggerOutputHandler(&DebuggerOutput);
 
   DeleteRuntimeLog();                  // 3
   engine.autoPause = 1;                // 4
@@ -108,6 +114,7 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
                                            settings.framesPerSecond, settings.windowOption)) {
     return;
   }
+  SetGlEntryQuery(&GlEntryPointExists);
   engine.window = engine.renderContext->window;  // 8
   SDL_SetWindowTitle(engine.window, title.c_str());
   engine.windowTitle = title;
@@ -163,6 +170,7 @@ void EngineShutdown() {
   CloseMovie();
   EnterExecutableFolder();  // 5
   CloseAllFileChannels();  // 6
+  WriteBackStores();       // the line file and the settings file, when changed
   // 7: the network is shut down here.
   if (engine.input != nullptr) engine.input->ReleaseDevices();  // 8
   SetActiveInput(nullptr);
@@ -172,10 +180,12 @@ void EngineShutdown() {
   if (engine.sound != nullptr) engine.sound->CloseDevice();
   engine.sound.reset();
   SetActiveRenderContext(nullptr);  // 11
+  SetGlEntryQuery(nullptr);
   engine.renderContext->Close();
   engine.renderContext.reset();
   // 12: the 3D scene is destroyed here.
   ReleaseResolverContexts();  // 13
+  ReleaseLibrariesAndProcesses();
   engine.window = nullptr;  // 14: closing the render context destroyed its window
   QuitPlatform();
   WriteLogLine("vdr is shut down");  // 15

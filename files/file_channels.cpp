@@ -12,6 +12,8 @@
 #include "files/file_resolver.h"
 #include "files/file_source.h"
 #include "files/name_case.h"
+#include "files/platform_paths.h"
+#include "files/text_lines.h"
 #include "runtime/error_status.h"
 
 namespace vdr {
@@ -184,12 +186,11 @@ void FileChannels::ReadLine(int32_t channel, RuntimeString& target) {
     int64_t left = 0;
     const uint8_t* at = MemoryAtPosition(c, left);
     if (left == 0) FatalError(kErrorNoSuchFile);
-    const size_t n = static_cast<size_t>(std::min<int64_t>(left, kLineMax));
-    const auto* feed = static_cast<const uint8_t*>(std::memchr(at, '\n', n));
-    length = feed != nullptr ? static_cast<size_t>(feed - at) : n;
+    const TextLine next = NextTextLine(at, static_cast<size_t>(left), kLineMax);
+    length = next.length;
+    ended = next.ended;
     std::memcpy(line, at, length);
-    ended = feed != nullptr || static_cast<int64_t>(n) == left;
-    c.position += static_cast<int64_t>(length) + (feed != nullptr ? 1 : 0);
+    c.position += static_cast<int64_t>(next.consumed);
   } else {
     if (!c.fd.Valid()) FatalError(kErrorNoSuchFile);
     ReadDiskLine(c, line, length, ended);

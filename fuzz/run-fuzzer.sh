@@ -10,9 +10,11 @@
 #   images          every picture decoder on every input (fuzz/image_decoders_fuzzer.cpp,
 #                   fuzz/seeds/images)
 #   bmp, png, jpeg  one picture decoder alone, on the same seeds
+#   settings        settings files and line files, each read, written and read
+#                   again (fuzz/settings_fuzzer.cpp, fuzz/seeds/settings)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target=${1:?usage: fuzz/run-fuzzer.sh pack|wave|images|bmp|png|jpeg [SECONDS]}
+target=${1:?usage: fuzz/run-fuzzer.sh pack|wave|images|bmp|png|jpeg|settings [SECONDS]}
 seconds=${2:-600}
 
 defines=()
@@ -38,6 +40,13 @@ case $target in
     seeds=images
     max_len=8192
     [[ $target == images ]] || defines=("-DFUZZ_${target^^}")
+    ;;
+  settings)
+    sources=(fuzz/settings_fuzzer.cpp files/settings_format.cpp files/line_file_format.cpp files/text_lines.cpp
+             runtime/runtime_string.cpp runtime/string_buffers.cpp runtime/number_text.cpp runtime/error_status.cpp)
+    packages=()
+    seeds=settings
+    max_len=8192
     ;;
   *)
     echo "unknown fuzz target: $target" >&2

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 namespace vdr {
 namespace {
@@ -20,6 +22,26 @@ void Resolve(T& entry, const char* name) {
 GlEntryPoints& Gl() {
   static GlEntryPoints entries;
   return entries;
+}
+
+bool GlEntryPointExists(const char* name) {
+  return EntryPointSupplied(name, SDL_GL_GetProcAddress(name) != nullptr,
+                            reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)));
+}
+
+bool EntryPointSupplied(const char* name, bool resolves, const char* extensions) {
+  static constexpr std::string_view kVendors[] = {
+      "ARB", "EXT",  "KHR",   "OES",  "NV",  "NVX", "AMD",  "ATI", "APPLE", "MESA", "MESAX", "INTEL", "IBM", "SGI",
+      "SGIS", "SGIX", "SUN", "SUNX", "HP", "3DFX", "S3", "OML", "INGR", "PGI", "GREMEDY", "OVR", "WIN", "ANGLE", "ARM"};
+  if (!resolves || name == nullptr || std::strncmp(name, "gl", 2) != 0) return false;
+  const std::string_view entry(name);
+  for (const std::string_view vendor : kVendors) {
+    if (entry.size() > vendor.size() + 2 && entry.substr(entry.size() - vendor.size()) == vendor) {
+      const std::string family = "GL_" + std::string(vendor) + "_";
+      return extensions != nullptr && std::strstr(extensions, family.c_str()) != nullptr;
+    }
+  }
+  return true;
 }
 
 bool ExtensionListed(const char* list, const char* name) {

@@ -57,6 +57,16 @@ GlEntryPoints& Gl();
 // the copying fallback of offscreen screens can be chosen.
 void LoadEntryPoints();
 
+// True when the driver gives an entry point of that name for the current
+// context: EntryPointSupplied with what the context reports.
+bool GlEntryPointExists(const char* name);
+// GLX hands out an address for any name at all (a stub that does nothing when
+// no driver has the function); what a context supports is told by its
+// extension list. So a name counts as supplied when it `resolves`, is a GL
+// name ("gl..."), and, when it ends in an extension vendor's tag (glFooARB,
+// glBarNV), an extension of that vendor stands in `extensions`.
+bool EntryPointSupplied(const char* name, bool resolves, const char* extensions);
+
 // True when `name` is one whole blank-separated word of `list`.
 bool ExtensionListed(const char* list, const char* name);
 

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "app/clock.h"
@@ -13,6 +15,9 @@
 #include "app/engine_state.h"
 #include "app/frame_cycle.h"
 #include "app/window_events.h"
+#include "files/platform_paths.h"
+#include "files/store_commands.h"
+#include "files/system_commands.h"
 #include "gfx2d/render_context.h"
 #include "runtime/runtime_array.h"
 #include "tests/support/engine_harness.h"
@@ -162,6 +167,25 @@ TEST_F(EngineEndTest, SecondShutdownDoesNothing) {
   ExpectOrderlyShutdownLogged();
 }
 
+TEST_F(EngineEndTest, ShutdownWritesTheSettingsAndTheLineFileBack) {
+  const std::string settings = TempFolder() + "end.ini", lines = TempFolder() + "end.txt";
+  EXPECT_EXIT(
+      {
+        test::StartEngine();
+        IniOpen(settings.c_str());
+        IniPut("s", "k", "v");
+        PutFileLine(lines.c_str(), 1, "second");
+        End();
+      },
+      testing::ExitedWithCode(0), "");
+  auto content = [](const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  };
+  EXPECT_EQ(content(settings), "[s]\r\nk=v\r\n");
+  EXPECT_EQ(content(lines), "\r\nsecond\r\n");
+}
+
 // The following tests share one engine in this process.
 class EngineWindowTest : public testing::Test {
  protected:
@@ -261,6 +285,14 @@ TEST_F(EngineWindowTest, HasExtensionMatchesWholeNames) {
   const OpenGLLumet& context = *ActiveRenderContext();
   EXPECT_TRUE(context.HasExtension("GL_ARB_multitexture"));
   EXPECT_FALSE(context.HasExtension("GL_ARB_multi"));
+}
+
+TEST_F(EngineWindowTest, GlExtensionKeysAskTheDriver) {
+  EXPECT_EQ(PlatformInfo("GLEXT:glActiveTextureARB"), "1");
+  EXPECT_EQ(PlatformInfo("glext:glBindFramebufferEXT"), "1");
+  EXPECT_EQ(PlatformInfo("GLEXT:NoSuchEntryPoint"), "0");
+  EXPECT_EQ(PlatformInfo("GLEXT:glFrameTerminatorGREMEDY"), "0");  // no GL_GREMEDY_ extension here
+  EXPECT_EQ(PlatformInfo("GLEXT:"), "0");
 }
 
 TEST_F(EngineWindowTest, CallByNameIsCaseSensitive) {

@@ -9,6 +9,7 @@
 
 #include "gfx2d/background_table.h"
 #include "gfx2d/font_layout.h"
+#include "gfx2d/gl_extensions.h"
 #include "gfx2d/polygon_batch.h"
 #include "gfx2d/sprite_geometry.h"
 #include "gfx2d/sprite_table.h"
@@ -202,6 +203,18 @@ TEST(BackgroundTilesTest, GrabTilesCoverTheWindow) {
   EXPECT_EQ(GrabTileSide(100, 50, 8192), 128);
   EXPECT_EQ(GrabTileSide(640, 480, 8192), 1024);
   EXPECT_EQ(GrabTileSide(5000, 480, 2048), 2048);
+}
+
+TEST(GlEntryPointTest, AResolvedNameCountsOnlyWhenTheContextCanHaveIt) {
+  const char* list = "GL_ARB_multitexture GL_EXT_framebuffer_object GL_NV_conditional_render";
+  EXPECT_TRUE(EntryPointSupplied("glActiveTextureARB", true, list));
+  EXPECT_TRUE(EntryPointSupplied("glBindFramebufferEXT", true, list));
+  EXPECT_TRUE(EntryPointSupplied("glTexImage3D", true, list));  // no vendor tag: core
+  EXPECT_FALSE(EntryPointSupplied("glTbufferMask3DFX", true, list));
+  EXPECT_FALSE(EntryPointSupplied("glFrameTerminatorGREMEDY", true, list));
+  EXPECT_FALSE(EntryPointSupplied("NoSuchEntryPoint", true, list));
+  EXPECT_FALSE(EntryPointSupplied("glActiveTextureARB", false, list));
+  EXPECT_FALSE(EntryPointSupplied("glActiveTextureARB", true, nullptr));
 }
 
 }  // namespace
