@@ -37,8 +37,10 @@ int32_t ListenOnFreePort(uint16_t& port) {
 }
 
 uint16_t ClosedPort() {
+  SocketLayer().Init();
   uint16_t port = 0;
   SocketClose(ListenOnFreePort(port));
+  SocketLayer().Shutdown();
   return port;
 }
 

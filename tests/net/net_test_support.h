@@ -20,7 +20,7 @@ class SocketTest : public ::testing::Test {
 
 // TcpListen on a port that is free now; the handle, with the port.
 int32_t ListenOnFreePort(uint16_t& port);
-// A port nothing listens on.
+// A port nothing listens on (found with a use of the socket library of its own).
 uint16_t ClosedPort();
 // TcpAccept until a connection comes (10 s at most); the handle or -1.
 int32_t AcceptWithin(int32_t listener, int32_t& peer);

@@ -227,10 +227,7 @@ TEST(SocketLibraryTest, OnlySocketInitMarksTheNetworkInUse) {
   EXPECT_EXIT(
       {
         const bool before = NetworkInUse();
-        SocketLayer().Init();
-        const uint16_t port = test::ClosedPort();
-        SocketLayer().Shutdown();
-        WebGetText("127.0.0.1", "/", port, 10, 1000);
+        WebGetText("127.0.0.1", "/", test::ClosedPort(), 10, 1000);
         const bool afterDownload = NetworkInUse();
         SocketInit();
         std::_Exit(!before && !afterDownload && NetworkInUse() ? 0 : 3);
