@@ -10,9 +10,11 @@
 #   images          every picture decoder on every input (fuzz/image_decoders_fuzzer.cpp,
 #                   fuzz/seeds/images)
 #   bmp, png, jpeg  one picture decoder alone, on the same seeds
+#   http            HTTP responses read in chunks by the web download
+#                   (fuzz/http_response_fuzzer.cpp, fuzz/seeds/http)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target=${1:?usage: fuzz/run-fuzzer.sh pack|wave|images|bmp|png|jpeg [SECONDS]}
+target=${1:?usage: fuzz/run-fuzzer.sh pack|wave|images|bmp|png|jpeg|http [SECONDS]}
 seconds=${2:-600}
 
 defines=()
@@ -38,6 +40,13 @@ case $target in
     seeds=images
     max_len=8192
     [[ $target == images ]] || defines=("-DFUZZ_${target^^}")
+    ;;
+  http)
+    sources=(fuzz/http_response_fuzzer.cpp net/http_response.cpp runtime/runtime_string.cpp
+             runtime/string_buffers.cpp runtime/number_text.cpp runtime/error_status.cpp)
+    packages=()
+    seeds=http
+    max_len=8192
     ;;
   *)
     echo "unknown fuzz target: $target" >&2

@@ -79,7 +79,10 @@ int32_t HostToIp(const RuntimeString& host) {
 
 RuntimeString IpToString(double address) { return DottedAddress(AddressArgument(address)).c_str(); }
 
-RuntimeString LocalIpList() { return SocketLayer().LocalAddresses().c_str(); }
+RuntimeString LocalIpList() {
+  SocketLayer().MarkInUse();  // it starts the library as SocketInit does
+  return SocketLayer().LocalAddresses().c_str();
+}
 
 RuntimeString SocketErrorText() {
   const int32_t code = SocketLayer().LastError();

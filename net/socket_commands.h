@@ -18,7 +18,7 @@ int32_t SocketShutdown();
 // Program end: sixteen SocketShutdown calls, so that uses a program left
 // open are released too.
 void ReleaseSocketLibrary();
-// True once SocketInit (or a network-game command) has run.
+// True once SocketInit or LocalIpList (or a network-game command) has run.
 bool NetworkInUse();
 
 int32_t TcpListen(double port);

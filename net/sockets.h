@@ -29,8 +29,8 @@ class Sockets {
   static constexpr int32_t kLongestConnectWait = 30000;
   static int32_t ConnectWait(int32_t milliseconds);
 
-  // Marks the network as in use (SocketInit and the network-game commands
-  // do; the web download does not).
+  // Marks the network as in use (SocketInit, LocalIpList and the
+  // network-game commands do; the web download does not).
   void MarkInUse() { inUse_.store(true, std::memory_order_relaxed); }
   bool InUse() const { return inUse_.load(std::memory_order_relaxed); }
 
