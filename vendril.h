@@ -23,6 +23,8 @@
 #include "gfx2d/sprite_commands.h"
 #include "input/chooser/file_request.h"
 #include "input/input_commands.h"
+#include "net/socket_commands.h"
+#include "net/web_download.h"
 #include "runtime/error_status.h"
 #include "runtime/math_commands.h"
 #include "runtime/number_text.h"

@@ -28,6 +28,7 @@
 #include "gfx2d/gl_extensions.h"
 #include "gfx2d/render_context.h"
 #include "input/input_context.h"
+#include "net/socket_commands.h"
 #include "runtime/random.h"
 
 namespace vdr {
@@ -171,7 +172,9 @@ void EngineShutdown() {
   EnterExecutableFolder();  // 5
   CloseAllFileChannels();  // 6
   WriteBackStores();       // the line file and the settings file, when changed
-  // 7: the network is shut down here.
+  // 7: the network game is ended here once it exists; then every use of the
+  // socket library a program left open is released.
+  ReleaseSocketLibrary();
   if (engine.input != nullptr) engine.input->ReleaseDevices();  // 8
   SetActiveInput(nullptr);
   engine.input.reset();

@@ -12,9 +12,11 @@
 #   bmp, png, jpeg  one picture decoder alone, on the same seeds
 #   settings        settings files and line files, each read, written and read
 #                   again (fuzz/settings_fuzzer.cpp, fuzz/seeds/settings)
+#   http            HTTP responses read in chunks by the web download
+#                   (fuzz/http_response_fuzzer.cpp, fuzz/seeds/http)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target=${1:?usage: fuzz/run-fuzzer.sh pack|wave|images|bmp|png|jpeg|settings [SECONDS]}
+target=${1:?usage: fuzz/run-fuzzer.sh pack|wave|images|bmp|png|jpeg|settings|http [SECONDS]}
 seconds=${2:-600}
 
 defines=()
@@ -46,6 +48,13 @@ case $target in
              runtime/runtime_string.cpp runtime/string_buffers.cpp runtime/number_text.cpp runtime/error_status.cpp)
     packages=()
     seeds=settings
+    max_len=8192
+    ;;
+  http)
+    sources=(fuzz/http_response_fuzzer.cpp net/http_response.cpp runtime/runtime_string.cpp
+             runtime/string_buffers.cpp runtime/number_text.cpp runtime/error_status.cpp)
+    packages=()
+    seeds=http
     max_len=8192
     ;;
   *)

@@ -10,10 +10,13 @@ packages=(
   libpng-dev libjpeg-dev zlib1g-dev liblzo2-dev
   libcairo2-dev libmp3lame-dev
 )
-if [[ "${1:-}" == "test" ]]; then
+# test: what the tests, fuzzers and benchmarks need (bench is the same list);
+# python3 serves HTTP to the web download tests, curl is the benchmark's yardstick.
+if [[ "${1:-}" == "test" || "${1:-}" == "bench" ]]; then
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool ffmpeg clang libclang-rt-14-dev libx11-dev x11-xkb-utils
+    python3 curl
   )
 fi
 
