@@ -21,6 +21,7 @@
 #include "gfx2d/sprite_commands.h"
 #include "input/chooser/file_request.h"
 #include "input/input_commands.h"
+#include "pathfind/path_commands.h"
 #include "runtime/error_status.h"
 #include "runtime/math_commands.h"
 #include "runtime/number_text.h"

@@ -1,0 +1,87 @@
+#include "pathfind/a_star_planner.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace vdr {
+namespace {
+
+constexpr float kDiagonalFactor = 1.4142137f;
+
+struct Step {
+  int32_t dx;
+  int32_t dy;
+  bool diagonal;
+};
+
+// The order in which neighbours are visited; it decides between paths of equal cost.
+constexpr Step kSteps[] = {{-1, -1, true}, {0, -1, false}, {1, -1, true},  {1, 0, false},
+                           {-1, 0, false}, {-1, 1, true},  {0, 1, false}, {1, 1, true}};
+
+float ClampedWeight(double weight) {
+  if (!(weight > 0)) return 0.0f;  // NaN too
+  return weight < 1 ? static_cast<float>(weight) : 1.0f;
+}
+
+}  // namespace
+
+const Node* AStarPlanner::Search(const CostGrid& grid, const PlannerSettings& settings) {
+  const size_t cells = static_cast<size_t>(grid.Width()) * static_cast<size_t>(grid.Height());
+  nodes_.Reset(cells);
+  table_.Reset(grid.Width(), grid.Height());
+  open_.Reset(cells);
+  expanded_ = 0;
+
+  Step steps[8];
+  int32_t stepCount = 0;
+  for (const Step& step : kSteps) {
+    if (!step.diagonal || settings.diagonalNeighbours) steps[stepCount++] = step;
+  }
+  const float weight = ClampedWeight(settings.weight);
+  const float diagonalFactor = settings.diagonalCost ? kDiagonalFactor : 1.0f;
+  const GridPoint goal = settings.goal;
+
+  Node* start = nodes_.Take();
+  *start = Node{nullptr, settings.start.x, settings.start.y, 0.0f, 0.0f, nullptr, Node::kNotOpen};
+  table_.Insert(start);
+  open_.Insert(start);
+
+  while (!open_.Empty()) {
+    Node* current = open_.TakeFirst();
+    ++expanded_;
+    if (current->x == goal.x && current->y == goal.y) return current;
+    for (int32_t i = 0; i < stepCount; ++i) {
+      const int32_t x = current->x + steps[i].dx;
+      const int32_t y = current->y + steps[i].dy;
+      if (!grid.Contains(x, y)) continue;
+      const float cost = grid.Cost(x, y);
+      if (cost < 0) continue;
+      const float g = current->g + (steps[i].diagonal ? cost * diagonalFactor : cost);
+      const float h = static_cast<float>(std::abs(goal.x - x) + std::abs(goal.y - y));
+      Reach(current, x, y, g, g + weight * (h - g));
+    }
+  }
+  return nullptr;
+}
+
+void AStarPlanner::Reach(Node* from, int32_t x, int32_t y, float g, float f) {
+  Node* node = table_.Find(x, y);
+  if (node == nullptr) {
+    node = nodes_.Take();
+    *node = Node{from, x, y, f, g, nullptr, Node::kNotOpen};
+    table_.Insert(node);
+    open_.Insert(node);
+    return;
+  }
+  if (!(node->g > g)) return;
+  node->parent = from;
+  node->g = g;
+  node->f = f;
+  if (node->openIndex == Node::kNotOpen) {
+    open_.Insert(node);
+  } else {
+    open_.Reinsert(node);
+  }
+}
+
+}  // namespace vdr

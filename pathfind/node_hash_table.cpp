@@ -1,0 +1,31 @@
+#include "pathfind/node_hash_table.h"
+
+#include <new>
+
+#include "runtime/error_status.h"
+
+namespace vdr {
+namespace {
+
+// The fewest bits that number every position of a side of `size` cells.
+int32_t BitsFor(int32_t size) {
+  int32_t bits = 0;
+  while (bits < 31 && (int64_t{1} << bits) < size) ++bits;
+  return bits;
+}
+
+}  // namespace
+
+void NodeHashTable::Reset(int32_t width, int32_t height) {
+  xBits_ = BitsFor(width);
+  yBits_ = BitsFor(height);
+  // Too many buckets: the longer side of the tile gives way first.
+  while (xBits_ + yBits_ > kMostBucketBits) (xBits_ >= yBits_ ? xBits_ : yBits_)--;
+  xMask_ = (uint32_t{1} << xBits_) - 1;
+  yMask_ = (uint32_t{1} << yBits_) - 1;
+  buckets_.reset();
+  buckets_.reset(new (std::nothrow) Node*[size_t{1} << (xBits_ + yBits_)]());
+  if (buckets_ == nullptr) FatalError(kErrorOutOfMemory);
+}
+
+}  // namespace vdr
