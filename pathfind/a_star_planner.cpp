@@ -3,20 +3,13 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "pathfind/grid_steps.h"
+#include "pathfind/reachability.h"
+
 namespace vdr {
 namespace {
 
 constexpr float kDiagonalFactor = 1.4142137f;
-
-struct Step {
-  int32_t dx;
-  int32_t dy;
-  bool diagonal;
-};
-
-// The order in which neighbours are visited; it decides between paths of equal cost.
-constexpr Step kSteps[] = {{-1, -1, true}, {0, -1, false}, {1, -1, true},  {1, 0, false},
-                           {-1, 0, false}, {-1, 1, true},  {0, 1, false}, {1, 1, true}};
 
 float ClampedWeight(double weight) {
   if (!(weight > 0)) return 0.0f;  // NaN too
@@ -27,16 +20,13 @@ float ClampedWeight(double weight) {
 
 const Node* AStarPlanner::Search(const CostGrid& grid, const PlannerSettings& settings) {
   const size_t cells = static_cast<size_t>(grid.Width()) * static_cast<size_t>(grid.Height());
+  for (size_t i = 0; i < nodes_.Used(); ++i) table_.EmptyBucketOf(nodes_[i]);
   nodes_.Reset(cells);
   table_.Reset(grid.Width(), grid.Height());
   open_.Reset(cells);
   expanded_ = 0;
 
-  Step steps[8];
-  int32_t stepCount = 0;
-  for (const Step& step : kSteps) {
-    if (!step.diagonal || settings.diagonalNeighbours) steps[stepCount++] = step;
-  }
+  const GridSteps steps(settings.diagonalNeighbours);
   const float weight = ClampedWeight(settings.weight);
   const float diagonalFactor = settings.diagonalCost ? kDiagonalFactor : 1.0f;
   const GridPoint goal = settings.goal;
@@ -50,13 +40,18 @@ const Node* AStarPlanner::Search(const CostGrid& grid, const PlannerSettings& se
     Node* current = open_.TakeFirst();
     ++expanded_;
     if (current->x == goal.x && current->y == goal.y) return current;
-    for (int32_t i = 0; i < stepCount; ++i) {
-      const int32_t x = current->x + steps[i].dx;
-      const int32_t y = current->y + steps[i].dy;
+    // Past one expansion per cell, cheaper paths are being spread through
+    // expanded cells again and again (weights near 1 do that). Before it
+    // gave up on a goal that cannot be reached, the search would expand
+    // cells thousands of times over on a map of 256 x 256, so it asks once.
+    if (expanded_ == static_cast<int64_t>(cells) && !GoalReachable(grid, settings)) return nullptr;
+    for (const GridStep& step : steps) {
+      const int32_t x = current->x + step.dx;
+      const int32_t y = current->y + step.dy;
       if (!grid.Contains(x, y)) continue;
       const float cost = grid.Cost(x, y);
       if (cost < 0) continue;
-      const float g = current->g + (steps[i].diagonal ? cost * diagonalFactor : cost);
+      const float g = current->g + (step.diagonal ? cost * diagonalFactor : cost);
       const float h = static_cast<float>(std::abs(goal.x - x) + std::abs(goal.y - y));
       Reach(current, x, y, g, g + weight * (h - g));
     }

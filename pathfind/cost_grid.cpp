@@ -19,11 +19,16 @@ GridSize MapGridSize(const RuntimeArray<double>& map) {
   return size;
 }
 
-CostGrid::CostGrid(const RuntimeArray<double>& map) : size_(MapGridSize(map)) {
+void CostGrid::Build(const RuntimeArray<double>& map) {
+  size_ = MapGridSize(map);
   const size_t cells = static_cast<size_t>(size_.width) * static_cast<size_t>(size_.height);
-  if (cells == 0) return;
-  costs_.reset(new (std::nothrow) float[cells]);
-  if (costs_ == nullptr) FatalError(kErrorOutOfMemory);
+  if (cells > capacity_) {
+    costs_.reset();
+    capacity_ = 0;
+    costs_.reset(new (std::nothrow) float[cells]);
+    if (costs_ == nullptr) FatalError(kErrorOutOfMemory);
+    capacity_ = cells;
+  }
   const double* values = map.Data();
   double largest = 0;
   for (size_t i = 0; i < cells; ++i) {

@@ -25,7 +25,10 @@ class CostGrid {
  public:
   static constexpr float kBlocked = -1.0f;
 
-  explicit CostGrid(const RuntimeArray<double>& map);
+  CostGrid() = default;
+  explicit CostGrid(const RuntimeArray<double>& map) { Build(map); }
+  // The grid of the map, in the storage of the grid before when it is large enough.
+  void Build(const RuntimeArray<double>& map);
 
   int32_t Width() const { return size_.width; }
   int32_t Height() const { return size_.height; }
@@ -36,6 +39,7 @@ class CostGrid {
  private:
   GridSize size_;
   std::unique_ptr<float[]> costs_;
+  size_t capacity_ = 0;
 };
 
 }  // namespace vdr

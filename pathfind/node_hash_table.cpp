@@ -23,9 +23,13 @@ void NodeHashTable::Reset(int32_t width, int32_t height) {
   while (xBits_ + yBits_ > kMostBucketBits) (xBits_ >= yBits_ ? xBits_ : yBits_)--;
   xMask_ = (uint32_t{1} << xBits_) - 1;
   yMask_ = (uint32_t{1} << yBits_) - 1;
+  const size_t count = size_t{1} << (xBits_ + yBits_);
+  if (count <= bucketCount_) return;
   buckets_.reset();
-  buckets_.reset(new (std::nothrow) Node*[size_t{1} << (xBits_ + yBits_)]());
+  bucketCount_ = 0;
+  buckets_.reset(new (std::nothrow) Node*[count]());
   if (buckets_ == nullptr) FatalError(kErrorOutOfMemory);
+  bucketCount_ = count;
 }
 
 }  // namespace vdr

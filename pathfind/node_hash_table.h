@@ -18,8 +18,12 @@ class NodeHashTable {
  public:
   static constexpr int32_t kMostBucketBits = 24;
 
-  // An empty table for a width x height grid, replacing any earlier one.
+  // Sets the empty table up for a width x height grid, keeping its buckets
+  // when there are enough.
   void Reset(int32_t width, int32_t height);
+  // Empties the bucket of the node; emptying those of every node entered
+  // empties the table at a cost that follows the search, not the grid.
+  void EmptyBucketOf(const Node& node) { buckets_[Bucket(node.x, node.y)] = nullptr; }
 
   Node* Find(int32_t x, int32_t y) const {
     for (Node* node = buckets_[Bucket(x, y)]; node != nullptr; node = node->next) {
@@ -42,6 +46,7 @@ class NodeHashTable {
   }
 
   std::unique_ptr<Node*[]> buckets_;
+  size_t bucketCount_ = 0;
   int32_t xBits_ = 0;
   int32_t yBits_ = 0;
   uint32_t xMask_ = 0;

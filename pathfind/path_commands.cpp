@@ -8,6 +8,18 @@
 namespace vdr {
 namespace {
 
+// The command's working memory, kept from call to call.
+struct PathSearch {
+  CostGrid grid;
+  AStarPlanner planner;
+  std::vector<GridPoint> cells;
+};
+
+PathSearch& CommandSearch() {
+  static PathSearch search;
+  return search;
+}
+
 template <typename T>
 int32_t FindPathInto(const RuntimeArray<double>& map, RuntimeArray<T>& path, double weight, double startX,
                      double startY, double goalX, double goalY) {
@@ -21,10 +33,10 @@ int32_t FindPathInto(const RuntimeArray<double>& map, RuntimeArray<T>& path, dou
     return 0;
   }
 
-  const CostGrid grid(map);
-  AStarPlanner planner;
-  std::vector<GridPoint> cells;
-  if (!planner.Plan(grid, settings, cells)) {
+  PathSearch& search = CommandSearch();
+  search.grid.Build(map);
+  const std::vector<GridPoint>& cells = search.cells;
+  if (!search.planner.Plan(search.grid, settings, search.cells)) {
     path.Redim(0);
     return 0;
   }

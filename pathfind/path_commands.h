@@ -17,6 +17,8 @@ namespace vdr {
 // makes `path` that many rows of [i][0] = x, [i][1] = y from the start. A
 // start or goal outside the map, or the same cell for both, gives 0 and
 // leaves `path` as it was; a goal that cannot be reached gives 0 and empties it.
+// The command keeps its working memory for the next call, as much as the
+// largest map searched needs, so repeated searches take no new memory.
 int32_t FindPath(const RuntimeArray<double>& map, RuntimeArray<int32_t>& path, double weight, double startX,
                  double startY, double goalX, double goalY);
 int32_t FindPath(const RuntimeArray<double>& map, RuntimeArray<double>& path, double weight, double startX,

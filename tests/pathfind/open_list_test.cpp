@@ -1,0 +1,40 @@
+// The open list's order: smallest f first, equal f in order of insertion,
+// a moved node counting as inserted when it moved, and that order kept when
+// the 32-bit insertion numbers run out and are given out again.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "pathfind/open_list.h"
+
+namespace vdr {
+namespace {
+
+std::vector<int32_t> TakeAll(OpenList& open) {
+  std::vector<int32_t> order;
+  while (!open.Empty()) order.push_back(open.TakeFirst()->x);
+  return order;
+}
+
+TEST(OpenListTest, SmallestFirstThenEarliestInsertedAcrossRenumbering) {
+  for (const uint32_t first : {0u, 0xFFFFFFFFu - 3}) {
+    std::vector<Node> nodes(8);
+    const float priorities[] = {2, 1, 2, 0.5f, 1, 2, 0, -0.0f};  // -0 equals 0
+    OpenList open;
+    open.Reset(nodes.size(), first);
+    for (int32_t i = 0; i < 8; ++i) {
+      nodes[i] = Node{nullptr, i, 0, priorities[i], 0, nullptr, Node::kNotOpen};
+      open.Insert(&nodes[i]);
+    }
+    // Node 0 moves behind the other nodes of priority 2, node 5 ahead of 4.
+    open.Reinsert(&nodes[0]);
+    nodes[5].f = 1;
+    open.Reinsert(&nodes[5]);
+    EXPECT_EQ(TakeAll(open), (std::vector<int32_t>{6, 7, 3, 1, 4, 5, 2, 0})) << "first insertion " << first;
+    for (const Node& node : nodes) EXPECT_EQ(node.openIndex, Node::kNotOpen);
+  }
+}
+
+}  // namespace
+}  // namespace vdr
