@@ -32,12 +32,11 @@ const Node* AStarPlanner::Search(const CostGrid& grid, const PlannerSettings& se
   const GridPoint goal = settings.goal;
 
   Node* start = nodes_.Take();
-  *start = Node{nullptr, settings.start.x, settings.start.y, 0.0f, 0.0f, nullptr, Node::kNotOpen};
+  *start = Node{nullptr, settings.start.x, settings.start.y, 0.0f, 0.0f, nullptr, 0};
   table_.Insert(start);
   open_.Insert(start);
 
-  while (!open_.Empty()) {
-    Node* current = open_.TakeFirst();
+  while (Node* current = open_.TakeFirst()) {
     ++expanded_;
     if (current->x == goal.x && current->y == goal.y) return current;
     // Past one expansion per cell, cheaper paths are being spread through
@@ -63,7 +62,7 @@ void AStarPlanner::Reach(Node* from, int32_t x, int32_t y, float g, float f) {
   Node* node = table_.Find(x, y);
   if (node == nullptr) {
     node = nodes_.Take();
-    *node = Node{from, x, y, f, g, nullptr, Node::kNotOpen};
+    *node = Node{from, x, y, f, g, nullptr, 0};
     table_.Insert(node);
     open_.Insert(node);
     return;
@@ -72,11 +71,7 @@ void AStarPlanner::Reach(Node* from, int32_t x, int32_t y, float g, float f) {
   node->parent = from;
   node->g = g;
   node->f = f;
-  if (node->openIndex == Node::kNotOpen) {
-    open_.Insert(node);
-  } else {
-    open_.Reinsert(node);
-  }
+  open_.Insert(node);
 }
 
 }  // namespace vdr

@@ -1,7 +1,8 @@
 #include "pathfind/cost_grid.h"
 
 #include <algorithm>
-#include <cmath>
+#include <bit>
+#include <limits>
 #include <new>
 
 namespace vdr {
@@ -9,7 +10,7 @@ namespace {
 
 // An infinite value would make every other cost 1 and its own NaN, and NaN
 // would break the order of the open list, so neither is a cost.
-bool Walkable(double value) { return value > 0 && std::isfinite(value); }
+bool Walkable(double value) { return (value > 0) & (value <= std::numeric_limits<double>::max()); }
 
 }  // namespace
 
@@ -32,10 +33,15 @@ void CostGrid::Build(const RuntimeArray<double>& map) {
   const double* values = map.Data();
   double largest = 0;
   for (size_t i = 0; i < cells; ++i) {
-    if (Walkable(values[i])) largest = std::max(largest, values[i]);
+    if (values[i] > largest && Walkable(values[i])) largest = values[i];
   }
+  // Blocked cells lie anywhere, so the cost is chosen without a branch that
+  // would guess wrong at every turn.
+  const uint32_t blocked = std::bit_cast<uint32_t>(kBlocked);
   for (size_t i = 0; i < cells; ++i) {
-    costs_[i] = Walkable(values[i]) ? static_cast<float>(values[i] / largest + 1.0) : kBlocked;
+    const uint32_t cost = std::bit_cast<uint32_t>(static_cast<float>(values[i] / largest + 1.0));
+    const uint32_t walkable = 0u - static_cast<uint32_t>(Walkable(values[i]));
+    costs_[i] = std::bit_cast<float>((cost & walkable) | (blocked & ~walkable));
   }
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <new>
-#include <vector>
 
 #include "runtime/error_status.h"
 
@@ -22,55 +21,69 @@ uint32_t OrderedBits(float f) {
 
 }  // namespace
 
-void OpenList::Reset(size_t capacity, uint32_t firstInsertion) {
+void OpenList::Reset(size_t cells, uint32_t firstInsertion) {
   count_ = 0;
   nextInsertion_ = firstInsertion;
+  // A cell has at most one current entry; twice the cells leaves room for
+  // as many left behind, so the list is compacted at most once per cells
+  // insertions.
+  const size_t capacity = 2 * cells + 2;
   if (capacity <= capacity_ && entries_ != nullptr) return;
   entries_.reset();
   capacity_ = 0;
-  entries_.reset(new (std::nothrow) Entry[capacity > 0 ? capacity : 1]);
+  entries_.reset(new (std::nothrow) Entry[capacity]);
   if (entries_ == nullptr) FatalError(kErrorOutOfMemory);
   capacity_ = capacity;
 }
 
-uint64_t OpenList::NextKey(float f) {
-  if (nextInsertion_ > kInsertionMask) Renumber();
-  return uint64_t{OrderedBits(f)} << 32 | nextInsertion_++;
-}
-
-void OpenList::Renumber() {
-  std::vector<size_t> byInsertion(count_);
-  for (size_t i = 0; i < count_; ++i) byInsertion[i] = i;
-  std::sort(byInsertion.begin(), byInsertion.end(), [this](size_t a, size_t b) {
-    return (entries_[a].key & kInsertionMask) < (entries_[b].key & kInsertionMask);
-  });
-  for (size_t rank = 0; rank < count_; ++rank) {
-    uint64_t& key = entries_[byInsertion[rank]].key;
-    key = (key & ~kInsertionMask) | rank;
-  }
-  nextInsertion_ = count_;
-}
-
 void OpenList::Insert(Node* node) {
-  const uint64_t key = NextKey(node->f);
-  SiftUp(count_++, Entry{key, node});
-}
-
-void OpenList::Reinsert(Node* node) {
-  const size_t position = static_cast<size_t>(node->openIndex);
-  const Entry entry{NextKey(node->f), node};
-  if (position > 0 && entry.key < entries_[(position - 1) / 2].key) {
-    SiftUp(position, entry);
-  } else {
-    SiftDown(position, entry);
-  }
+  if (nextInsertion_ > kInsertionMask) Compact(true);
+  if (count_ == capacity_) Compact(false);
+  node->insertion = static_cast<uint32_t>(nextInsertion_);
+  SiftUp(count_++, Entry{uint64_t{OrderedBits(node->f)} << 32 | nextInsertion_++, node});
 }
 
 Node* OpenList::TakeFirst() {
-  Node* first = entries_[0].node;
-  first->openIndex = Node::kNotOpen;
-  if (--count_ > 0) SiftDown(0, entries_[count_]);
-  return first;
+  while (count_ > 0) {
+    const Entry first = entries_[0];
+    // The gap at the root moves down to the bottom along the smaller
+    // children, and the last entry rises into it from there: it nearly
+    // always belongs near the bottom, so this takes about half the
+    // comparisons of sifting it down from the root. Which child is smaller
+    // is a coin toss, so it is added in rather than branched on.
+    --count_;
+    size_t gap = 0;
+    size_t child = 1;
+    for (; child + 1 < count_; child = 2 * gap + 1) {
+      child += entries_[child + 1].key < entries_[child].key;
+      entries_[gap] = entries_[child];
+      gap = child;
+    }
+    if (child < count_) {
+      entries_[gap] = entries_[child];
+      gap = child;
+    }
+    SiftUp(gap, entries_[count_]);
+    if (first.Current()) return first.node;
+  }
+  return nullptr;
+}
+
+void OpenList::Compact(bool renumber) {
+  Entry* const end = std::remove_if(entries_.get(), entries_.get() + count_, [](const Entry& e) { return !e.Current(); });
+  count_ = static_cast<size_t>(end - entries_.get());
+  if (renumber) {
+    std::sort(entries_.get(), end, [](const Entry& a, const Entry& b) {
+      return (a.key & kInsertionMask) < (b.key & kInsertionMask);
+    });
+    for (size_t rank = 0; rank < count_; ++rank) {
+      entries_[rank].key = (entries_[rank].key & ~kInsertionMask) | rank;
+      entries_[rank].node->insertion = static_cast<uint32_t>(rank);
+    }
+    nextInsertion_ = count_;
+  }
+  // The standard heap keeps the largest first, by the order it is given.
+  std::make_heap(entries_.get(), end, [](const Entry& a, const Entry& b) { return a.key > b.key; });
 }
 
 // Moves the entry from `position` towards the root past every entry it goes before.
@@ -78,23 +91,10 @@ void OpenList::SiftUp(size_t position, Entry entry) {
   while (position > 0) {
     const size_t parent = (position - 1) / 2;
     if (entries_[parent].key <= entry.key) break;
-    Place(position, entries_[parent]);
+    entries_[position] = entries_[parent];
     position = parent;
   }
-  Place(position, entry);
-}
-
-// Moves the entry from `position` away from the root past every entry that goes before it.
-void OpenList::SiftDown(size_t position, Entry entry) {
-  for (;;) {
-    size_t child = 2 * position + 1;
-    if (child >= count_) break;
-    if (child + 1 < count_ && entries_[child + 1].key < entries_[child].key) ++child;
-    if (entry.key <= entries_[child].key) break;
-    Place(position, entries_[child]);
-    position = child;
-  }
-  Place(position, entry);
+  entries_[position] = entry;
 }
 
 }  // namespace vdr
