@@ -20,7 +20,7 @@ float ClampedWeight(double weight) {
 
 const Node* AStarPlanner::Search(const CostGrid& grid, const PlannerSettings& settings) {
   const size_t cells = static_cast<size_t>(grid.Width()) * static_cast<size_t>(grid.Height());
-  for (size_t i = 0; i < nodes_.Used(); ++i) table_.EmptyBucketOf(nodes_[i]);
+  table_.Empty(nodes_.Taken(), nodes_.Used());
   nodes_.Reset(cells);
   table_.Reset(grid.Width(), grid.Height());
   open_.Reset(cells);
@@ -32,9 +32,9 @@ const Node* AStarPlanner::Search(const CostGrid& grid, const PlannerSettings& se
   const GridPoint goal = settings.goal;
 
   Node* start = nodes_.Take();
-  *start = Node{nullptr, settings.start.x, settings.start.y, 0.0f, 0.0f, nullptr, 0};
+  *start = Node{nullptr, nullptr, settings.start.x, settings.start.y, 0.0f, 0};
   table_.Insert(start);
-  open_.Insert(start);
+  open_.Insert(start, 0.0f);
 
   while (Node* current = open_.TakeFirst()) {
     ++expanded_;
@@ -62,16 +62,15 @@ void AStarPlanner::Reach(Node* from, int32_t x, int32_t y, float g, float f) {
   Node* node = table_.Find(x, y);
   if (node == nullptr) {
     node = nodes_.Take();
-    *node = Node{from, x, y, f, g, nullptr, 0};
+    *node = Node{from, nullptr, x, y, g, 0};
     table_.Insert(node);
-    open_.Insert(node);
+    open_.Insert(node, f);
     return;
   }
   if (!(node->g > g)) return;
   node->parent = from;
   node->g = g;
-  node->f = f;
-  open_.Insert(node);
+  open_.Insert(node, f);
 }
 
 }  // namespace vdr

@@ -29,8 +29,9 @@ class NodeFactory {
   // The next unused node; there must be one left. A grid search takes at
   // most one node per cell, so room for width x height nodes is enough.
   Node* Take() { return &nodes_[used_++]; }
+  // The nodes taken since the last Reset.
+  const Node* Taken() const { return nodes_.get(); }
   size_t Used() const { return used_; }
-  const Node& operator[](size_t index) const { return nodes_[index]; }
 
  private:
   std::unique_ptr<Node[]> nodes_;

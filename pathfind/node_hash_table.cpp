@@ -1,5 +1,6 @@
 #include "pathfind/node_hash_table.h"
 
+#include <algorithm>
 #include <new>
 
 #include "runtime/error_status.h"
@@ -30,6 +31,16 @@ void NodeHashTable::Reset(int32_t width, int32_t height) {
   buckets_.reset(new (std::nothrow) Node*[count]());
   if (buckets_ == nullptr) FatalError(kErrorOutOfMemory);
   bucketCount_ = count;
+}
+
+void NodeHashTable::Empty(const Node* nodes, size_t count) {
+  const size_t used = size_t{1} << (xBits_ + yBits_);
+  if (buckets_ == nullptr) return;
+  if (count < used / 8) {
+    for (size_t i = 0; i < count; ++i) buckets_[Bucket(nodes[i].x, nodes[i].y)] = nullptr;
+  } else {
+    std::fill(buckets_.get(), buckets_.get() + used, nullptr);
+  }
 }
 
 }  // namespace vdr

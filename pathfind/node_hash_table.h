@@ -21,9 +21,9 @@ class NodeHashTable {
   // Sets the empty table up for a width x height grid, keeping its buckets
   // when there are enough.
   void Reset(int32_t width, int32_t height);
-  // Empties the bucket of the node; emptying those of every node entered
-  // empties the table at a cost that follows the search, not the grid.
-  void EmptyBucketOf(const Node& node) { buckets_[Bucket(node.x, node.y)] = nullptr; }
+  // Empties the table, given the `count` nodes entered into it: bucket by
+  // bucket when they are few (a short search on a large grid), else all at once.
+  void Empty(const Node* nodes, size_t count);
 
   Node* Find(int32_t x, int32_t y) const {
     for (Node* node = buckets_[Bucket(x, y)]; node != nullptr; node = node->next) {

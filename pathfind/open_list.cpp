@@ -36,11 +36,11 @@ void OpenList::Reset(size_t cells, uint32_t firstInsertion) {
   capacity_ = capacity;
 }
 
-void OpenList::Insert(Node* node) {
+void OpenList::Insert(Node* node, float f) {
   if (nextInsertion_ > kInsertionMask) Compact(true);
   if (count_ == capacity_) Compact(false);
   node->insertion = static_cast<uint32_t>(nextInsertion_);
-  SiftUp(count_++, Entry{uint64_t{OrderedBits(node->f)} << 32 | nextInsertion_++, node});
+  SiftUp(count_++, Entry{uint64_t{OrderedBits(f)} << 32 | nextInsertion_++, node});
 }
 
 Node* OpenList::TakeFirst() {

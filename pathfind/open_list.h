@@ -23,8 +23,8 @@ class OpenList {
   // insertion gets number `firstInsertion`.
   void Reset(size_t cells, uint32_t firstInsertion = 0);
 
-  // Puts in the node by its f, whether or not it is in the list already.
-  void Insert(Node* node);
+  // Puts in the node with priority f, whether or not it is in the list already.
+  void Insert(Node* node, float f);
   // Takes out the first node, or null when the list holds none.
   Node* TakeFirst();
 

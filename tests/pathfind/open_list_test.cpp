@@ -25,13 +25,12 @@ TEST(OpenListTest, SmallestFirstThenEarliestInsertedAcrossRenumbering) {
     OpenList open;
     open.Reset(nodes.size(), first);
     for (int32_t i = 0; i < 8; ++i) {
-      nodes[i] = Node{nullptr, i, 0, priorities[i], 0, nullptr, 0};
-      open.Insert(&nodes[i]);
+      nodes[i] = Node{nullptr, nullptr, i, 0, 0, 0};
+      open.Insert(&nodes[i], priorities[i]);
     }
     // Node 0 goes behind the other nodes of priority 2, node 5 ahead of 4.
-    open.Insert(&nodes[0]);
-    nodes[5].f = 1;
-    open.Insert(&nodes[5]);
+    open.Insert(&nodes[0], 2);
+    open.Insert(&nodes[5], 1);
     EXPECT_EQ(TakeAll(open), (std::vector<int32_t>{6, 7, 3, 1, 4, 5, 2, 0})) << "first insertion " << first;
   }
 }
@@ -44,8 +43,8 @@ TEST(OpenListTest, EntriesLeftBehindMakeRoomWhenTheListIsFull) {
   open.Reset(nodes.size());
   for (int32_t round = 0; round < 50; ++round) {
     for (int32_t i = 0; i < 2; ++i) {
-      nodes[i] = Node{nullptr, i, 0, static_cast<float>(100 - round - 2 * i), 0, nullptr, 0};
-      open.Insert(&nodes[i]);
+      nodes[i] = Node{nullptr, nullptr, i, 0, 0, 0};
+      open.Insert(&nodes[i], static_cast<float>(100 - round - 2 * i));
     }
   }
   EXPECT_EQ(TakeAll(open), (std::vector<int32_t>{1, 0}));
