@@ -21,7 +21,7 @@ void NodeHashTable::Reset(int32_t width, int32_t height) {
   xBits_ = BitsFor(width);
   yBits_ = BitsFor(height);
   // Too many buckets: the longer side of the tile gives way first.
-  while (xBits_ + yBits_ > kMostBucketBits) (xBits_ >= yBits_ ? xBits_ : yBits_)--;
+  while (xBits_ + yBits_ > mostBits_) (xBits_ >= yBits_ ? xBits_ : yBits_)--;
   xMask_ = (uint32_t{1} << xBits_) - 1;
   yMask_ = (uint32_t{1} << yBits_) - 1;
   const size_t count = size_t{1} << (xBits_ + yBits_);
@@ -34,8 +34,8 @@ void NodeHashTable::Reset(int32_t width, int32_t height) {
 }
 
 void NodeHashTable::Empty(const Node* nodes, size_t count) {
-  const size_t used = size_t{1} << (xBits_ + yBits_);
   if (buckets_ == nullptr) return;
+  const size_t used = size_t{1} << (xBits_ + yBits_);
   if (count < used / 8) {
     for (size_t i = 0; i < count; ++i) buckets_[Bucket(nodes[i].x, nodes[i].y)] = nullptr;
   } else {

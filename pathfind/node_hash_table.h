@@ -2,10 +2,11 @@
 // The nodes of a search by their cell. The buckets tile the grid: with tiles
 // of 2^xBits x 2^yBits cells, (x, y) falls into bucket
 // (x mod 2^xBits) + 2^xBits * (y mod 2^yBits). The tile is the smallest that
-// covers the whole grid as long as that takes at most 2^24 buckets, so a
-// look-up finds at most one node in its bucket; larger grids share buckets
-// between cells that lie whole tiles apart. Nodes are chained through their
-// bucket link, newest first, and a node is entered only once.
+// covers the whole grid as long as that takes at most 2^mostBits buckets
+// (2^24 unless told otherwise), so a look-up finds at most one node in its
+// bucket; larger grids share buckets between cells that lie whole tiles
+// apart. Nodes are chained through their bucket link, newest first, and a
+// node is entered only once.
 
 #include <cstdint>
 #include <memory>
@@ -16,7 +17,7 @@ namespace vdr {
 
 class NodeHashTable {
  public:
-  static constexpr int32_t kMostBucketBits = 24;
+  explicit NodeHashTable(int32_t mostBits = 24) : mostBits_(mostBits) {}
 
   // Sets the empty table up for a width x height grid, keeping its buckets
   // when there are enough.
@@ -37,14 +38,12 @@ class NodeHashTable {
     head = node;
   }
 
-  int32_t XBits() const { return xBits_; }
-  int32_t YBits() const { return yBits_; }
-
  private:
   uint32_t Bucket(int32_t x, int32_t y) const {
     return (static_cast<uint32_t>(x) & xMask_) | (static_cast<uint32_t>(y) & yMask_) << xBits_;
   }
 
+  int32_t mostBits_;
   std::unique_ptr<Node*[]> buckets_;
   size_t bucketCount_ = 0;
   int32_t xBits_ = 0;
