@@ -33,13 +33,15 @@ int32_t FindPathInto(const RuntimeArray<double>& map, RuntimeArray<T>& path, dou
     return 0;
   }
 
+  // The map is read into the grid before the path array changes, so the
+  // two may be one array.
   PathSearch& search = CommandSearch();
   search.grid.Build(map);
-  const std::vector<GridPoint>& cells = search.cells;
   if (!search.planner.Plan(search.grid, settings, search.cells)) {
     path.Redim(0);
     return 0;
   }
+  const std::vector<GridPoint>& cells = search.cells;
   const int32_t count = static_cast<int32_t>(cells.size());
   path.Redim(count, 2);
   for (int32_t i = 0; i < count; ++i) {

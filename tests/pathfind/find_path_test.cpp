@@ -59,6 +59,10 @@ TEST(FindPathTest, OpenThreeByOneMapIntoEitherKindOfArray) {
   EXPECT_EQ(FindPath(map, numbers, 0.5, 0.9, 0, 2.7, 0.2), 3);  // coordinates truncated
   EXPECT_EQ(PathCells(numbers), expected);
   EXPECT_EQ(PathCells(numbers), Find(map, 0.5, {0, 0}, {2, 0}));
+
+  // The map itself may take the path.
+  EXPECT_EQ(FindPath(map, map, 0, 2, 0, 0, 0), 3);
+  EXPECT_EQ(PathCells(map), (std::vector<GridPoint>{{2, 0}, {1, 0}, {0, 0}}));
 }
 
 TEST(FindPathTest, StartOnGoalOrOutsideTheMapGivesZeroAndLeavesThePath) {
