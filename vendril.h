@@ -25,6 +25,7 @@
 #include "input/input_commands.h"
 #include "net/socket_commands.h"
 #include "net/web_download.h"
+#include "pathfind/path_commands.h"
 #include "runtime/error_status.h"
 #include "runtime/math_commands.h"
 #include "runtime/number_text.h"

@@ -10,32 +10,20 @@
 #include <thread>
 
 #include "files/platform_paths.h"
-#include "gfx2d/image/image_writers.h"
 #include "tests/support/program_driver.h"
 
 namespace {
 
 using vdr::test::ProgramDriver;
 using vdr::test::Wait;
-using vdr::test::WindowPicture;
 
 class Tour {
  public:
   Tour(ProgramDriver& game, std::string folder) : game_(game), folder_(std::move(folder)) {}
 
   void Save(const char* name) {
-    const WindowPicture picture = game_.Capture();
-    vdr::PixelImage image;
-    if (!image.Reset(picture.width, picture.height)) return;
-    for (int y = 0; y < picture.height; ++y) {
-      uint8_t* row = image.Row(y);
-      for (int x = 0; x < picture.width; ++x, row += 4) {
-        const uint32_t c = picture.At(x, y);
-        row[0] = c & 0xFF, row[1] = c >> 8 & 0xFF, row[2] = c >> 16 & 0xFF, row[3] = 255;
-      }
-    }
     const std::string path = folder_ + "/" + name;
-    std::printf("%s %s\n", vdr::SaveImage(path, image) ? "wrote" : "could not write", path.c_str());
+    std::printf("%s %s\n", vdr::test::SavePicture(game_.Capture(), path) ? "wrote" : "could not write", path.c_str());
   }
   void Click(int x, int y) {
     game_.Click(x, y);

@@ -13,6 +13,8 @@
 #include <filesystem>
 #include <thread>
 
+#include "gfx2d/image/image_writers.h"
+
 extern char** environ;
 
 namespace vdr::test {
@@ -142,6 +144,19 @@ void ProgramDriver::Hold(int x, int y, double seconds) const {
 }
 
 void Wait(double seconds) { std::this_thread::sleep_for(std::chrono::duration<double>(seconds)); }
+
+bool SavePicture(const WindowPicture& picture, const std::string& path) {
+  PixelImage image;
+  if (!image.Reset(picture.width, picture.height)) return false;
+  for (int y = 0; y < picture.height; ++y) {
+    uint8_t* row = image.Row(y);
+    for (int x = 0; x < picture.width; ++x, row += 4) {
+      const uint32_t c = picture.At(x, y);
+      row[0] = c & 0xFF, row[1] = c >> 8 & 0xFF, row[2] = c >> 16 & 0xFF, row[3] = 255;
+    }
+  }
+  return SaveImage(path, image);
+}
 
 int ProgramDriver::WaitForExit(double seconds) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);

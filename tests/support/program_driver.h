@@ -60,6 +60,9 @@ class ProgramDriver {
 
 void Wait(double seconds);
 
+// Writes the picture as a PNG file; false when it cannot.
+bool SavePicture(const WindowPicture& picture, const std::string& path);
+
 // Counts the pixels of a rectangle for which the predicate holds.
 template <typename Predicate>
 int CountPixels(const WindowPicture& picture, int x0, int y0, int x1, int y1, Predicate predicate) {
