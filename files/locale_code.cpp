@@ -1,6 +1,5 @@
 #include "files/locale_code.h"
 
-#include "files/pack_reader.h"
 #include "runtime/ascii.h"
 
 namespace vdr {

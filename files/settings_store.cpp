@@ -5,7 +5,7 @@
 #include "files/file_replace.h"
 #include "files/file_resolver.h"
 #include "files/file_source.h"
-#include "files/pack_reader.h"
+#include "runtime/ascii.h"
 #include "runtime/error_status.h"
 
 namespace vdr {
