@@ -2,7 +2,6 @@
 // Everything a program built with the runtime calls: one include for the
 // commands of every subsystem.
 
-#include "app/clock.h"
 #include "app/end.h"
 #include "app/engine_state.h"
 #include "app/frame_cycle.h"
@@ -26,6 +25,7 @@
 #include "net/socket_commands.h"
 #include "net/web_download.h"
 #include "pathfind/path_commands.h"
+#include "runtime/clock.h"
 #include "runtime/error_status.h"
 #include "runtime/math_commands.h"
 #include "runtime/number_text.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/engine_state.h"
-#include "app/runtime_log.h"
+#include "files/runtime_log.h"
 #include "files/system_commands.h"
 #include "input/input_context.h"
 #include "runtime/number_text.h"

@@ -8,11 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
 #include "app/end.h"
 #include "app/engine_state.h"
 #include "app/frame_cycle.h"
-#include "app/runtime_log.h"
 #include "audio/movie_player.h"
 #include "audio/music_player.h"
 #include "audio/sound_system.h"
@@ -21,6 +19,7 @@
 #include "files/library_cache.h"
 #include "files/platform_info.h"
 #include "files/platform_paths.h"
+#include "files/runtime_log.h"
 #include "files/store_commands.h"
 #include "files/system_commands.h"
 #include "gfx2d/capture_commands.h"
@@ -29,6 +28,7 @@
 #include "gfx2d/render_context.h"
 #include "input/input_context.h"
 #include "net/socket_commands.h"
+#include "runtime/clock.h"
 #include "runtime/random.h"
 
 namespace vdr {
@@ -105,14 +105,13 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
 
   DeleteRuntimeLog();                  // 3
   engine.autoPause = 1;                // 4
-  InitVideo();
-  InitClock();                         // 5
+  InitVideo();                         // 5: the steady clock needs no set-up
   WriteLogLine("Init GFX");            // 6
 
   engine.renderContext = std::make_unique<OpenGLLumet>();  // 7
   SetActiveRenderContext(engine.renderContext.get());
-  if (!engine.renderContext->CreateContext(settings.screenWidth, settings.screenHeight, 0,
-                                           settings.framesPerSecond, settings.windowOption)) {
+  engine.schedule = {FramePeriodFor(settings.framesPerSecond), Clock()};
+  if (!engine.renderContext->CreateContext(settings.screenWidth, settings.screenHeight, 0, settings.windowOption)) {
     return;
   }
   SetGlEntryQuery(&GlEntryPointExists);

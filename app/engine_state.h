@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "app/frame_pacing.h"
 #include "app/program.h"
 #include "runtime/runtime_string.h"
 
@@ -29,14 +30,11 @@ struct EngineState {
   std::unique_ptr<InputContext> input;
   std::unique_ptr<SoundSystem> sound;  // the sound device and its slots
 
-  // Clock (milliseconds as doubles).
-  bool clockUsesCounter = false;
-  double counterFrequency = 0;
-  bool clockStarted = false;
-  double clockBase = 0;
+  // Frame times (milliseconds of the runtime clock) and the frame schedule.
   double currentFrameTime = 0;
   double previousFrameTime = 0;
   double startTime = 0;
+  FrameSchedule schedule;
 
   int32_t paused = 0;
   uint8_t autoPause = 1;

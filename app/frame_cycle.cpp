@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/clock.h"
 #include "app/end.h"
 #include "app/engine_state.h"
 #include "app/frame_pacing.h"
@@ -14,6 +13,7 @@
 #include "gfx2d/render_context.h"
 #include "input/input_context.h"
 #include "input/scan_codes.h"
+#include "runtime/clock.h"
 
 namespace vdr {
 namespace {
@@ -98,9 +98,10 @@ void PresentAndPace(MessageCallback callback) {
       [](int ms) { SDL_Delay(static_cast<Uint32>(ms)); },
       [callback] { PumpMessages(callback); },
   };
-  const double now = WaitForFrameSlot(context->nextFrameTime, hooks);
-  if (context->framePeriod <= 0) return;
-  context->nextFrameTime = AdvanceSchedule(context->nextFrameTime, context->framePeriod, now);
+  FrameSchedule& schedule = engine.schedule;
+  const double now = WaitForFrameSlot(schedule.nextFrameTime, hooks);
+  if (schedule.framePeriod <= 0) return;
+  schedule.nextFrameTime = AdvanceSchedule(schedule.nextFrameTime, schedule.framePeriod, now);
 }
 
 void ShowScreen() {
@@ -118,9 +119,14 @@ void ShowScreen() {
   if (engine.renderContext != nullptr) engine.renderContext->StartFrame();
 }
 
-void SetFps(double framesPerSecond) {
-  OpenGLLumet* context = Engine().renderContext.get();
-  if (context != nullptr) context->framePeriod = FramePeriodFor(framesPerSecond);
+void SetFps(double framesPerSecond) { Engine().schedule.framePeriod = FramePeriodFor(framesPerSecond); }
+
+double ElapsedMs() { return Clock() - Engine().startTime; }
+
+double FrameTime() {
+  const EngineState& engine = Engine();
+  const double frame = engine.currentFrameTime - engine.previousFrameTime;
+  return frame > 0 ? frame : 1;
 }
 
 void SetEscapeEnds(double flag) { Engine().escapeEnds = flag != 0 ? 1 : 0; }  // NaN counts as nonzero

@@ -11,6 +11,8 @@ using MessageCallback = void (*)();
 // Commands.
 void ShowScreen();
 void SetFps(double framesPerSecond);
+double ElapsedMs();  // clock - start time
+double FrameTime();  // duration of the last frame; 1 when not positive
 void SetEscapeEnds(double flag);
 int32_t EscapeEnds();
 void WaitAnyInput();

@@ -9,6 +9,12 @@ namespace vdr {
 // 1000 / trunc(fps) milliseconds; 2 ms for a limit of 0 or below.
 double FramePeriodFor(double framesPerSecond);
 
+// When frames are due: every `framePeriod` ms, the next at `nextFrameTime`.
+struct FrameSchedule {
+  double framePeriod = 0;
+  double nextFrameTime = 0;
+};
+
 // Where the next frame is due after a frame that ended at `now`: one period
 // later, or two when the frame was late, or one period from now after a stall.
 double AdvanceSchedule(double nextFrameTime, double framePeriod, double now);

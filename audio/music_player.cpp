@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "app/clock.h"
 #include "audio/sound_levels.h"
 #include "files/file_resolver.h"
 #include "files/platform_paths.h"
+#include "runtime/clock.h"
 
 namespace vdr {
 namespace {

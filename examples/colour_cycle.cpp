@@ -3,10 +3,10 @@
 
 #include <cmath>
 
-#include "app/clock.h"
 #include "app/frame_cycle.h"
 #include "app/program.h"
 #include "gfx2d/render_context.h"
+#include "runtime/clock.h"
 
 namespace {
 

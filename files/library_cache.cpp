@@ -1,6 +1,6 @@
 #include "files/library_cache.h"
 
-#include "app/runtime_log.h"
+#include "files/runtime_log.h"
 #include "files/system_services.h"
 #include "runtime/string_commands.h"
 

@@ -7,8 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/clock.h"
-#include "app/runtime_log.h"
+#include "files/runtime_log.h"
 #include "gfx2d/gl_extensions.h"
 
 namespace vdr {
@@ -56,7 +55,7 @@ bool IsSoftwareRenderer(const char* renderer) {
   return std::strcmp(renderer, "Mesa Windows GDI Driver") == 0;
 }
 
-OpenGLLumet::OpenGLLumet() { nextFrameTime = Clock(); }
+OpenGLLumet::OpenGLLumet() = default;
 
 OpenGLLumet::~OpenGLLumet() {
   Close();
@@ -76,8 +75,7 @@ SDL_Window* OpenGLLumet::CreateWindow(int w, int h, int samples) {
   return SDL_CreateWindow("Vendril", 0, 0, w, h, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
 }
 
-bool OpenGLLumet::CreateContext(int w, int h, int depth, int frameRate, int multisampleFlag) {
-  framePeriod = frameRate <= 0 ? 2.0 : 1000.0 / frameRate;
+bool OpenGLLumet::CreateContext(int w, int h, int depth, int multisampleFlag) {
   multisample = multisampleFlag;
   if (w <= 0 || h <= 0) {
     w = w <= 0 ? 640 : w;
@@ -104,7 +102,6 @@ bool OpenGLLumet::CreateContext(int w, int h, int depth, int frameRate, int mult
   CheckSoftwareRenderer();
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTextureSize);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  nextFrameTime = Clock();
   LoadEntryPoints();
   SDL_HideWindow(window);
   SetViewport(0, 0, 0, 0);

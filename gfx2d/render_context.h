@@ -39,7 +39,7 @@ class OpenGLLumet {
 
   // Creates the window (hidden) and the OpenGL context; multisample nonzero
   // asks for a multisampled format.
-  bool CreateContext(int width, int height, int bitsPerPixel, int frameRate, int multisample);
+  bool CreateContext(int width, int height, int bitsPerPixel, int multisample);
   bool GoFullScreen();
   bool GoWindowed();
   bool HideWindow();
@@ -140,8 +140,6 @@ class OpenGLLumet {
   int32_t colourKey = kDefaultSpriteColourKey;  // sprites and primitives
   int32_t fontColourKey = kDefaultFontColourKey;
   bool contextReady = false;
-  double nextFrameTime = 0;
-  double framePeriod = 0;
 
   BoundTextures bound;
   float alphaLevel = 0;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/runtime_log.h"
+#include "files/runtime_log.h"
 #include "input/scan_codes.h"
 
 namespace vdr {

@@ -42,7 +42,7 @@ void SetUpScene() {
   granzel::LoadGrainPictures();
   vdr::LoadSprite("options.png", granzel::kOptionsButton);
   // No pacing wait: only the frame's own work is measured.
-  vdr::ActiveRenderContext()->framePeriod = 0;
+  vdr::Engine().schedule.framePeriod = 0;
 }
 
 void Populate(GameState& game, int count) {

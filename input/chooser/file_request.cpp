@@ -6,7 +6,6 @@
 #include <array>
 #include <string>
 
-#include "app/clock.h"
 #include "app/frame_cycle.h"
 #include "files/file_system.h"
 #include "gfx2d/render_context.h"
@@ -15,6 +14,7 @@
 #include "input/input_commands.h"
 #include "input/input_context.h"
 #include "input/scan_codes.h"
+#include "runtime/clock.h"
 #include "runtime/error_status.h"
 
 namespace vdr {

@@ -5,12 +5,12 @@
 #include <SDL2/SDL_opengl.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
 
-#include "app/clock.h"
 #include "app/end.h"
 #include "app/engine_state.h"
 #include "app/frame_cycle.h"
@@ -19,6 +19,7 @@
 #include "files/store_commands.h"
 #include "files/system_commands.h"
 #include "gfx2d/render_context.h"
+#include "runtime/clock.h"
 #include "runtime/runtime_array.h"
 #include "tests/support/engine_harness.h"
 
@@ -255,6 +256,15 @@ TEST_F(EngineWindowTest, FrameTimeIsAtLeastOneBeforeTheSecondFrame) {
   EXPECT_DOUBLE_EQ(FrameTime(), 16.5);
   engine.currentFrameTime = current;
   engine.previousFrameTime = previous;
+}
+
+TEST_F(EngineWindowTest, FrameTimesKeepTheirFractions) {
+  bool fraction = false;
+  for (int frame = 0; frame < 20 && !fraction; ++frame) {
+    ShowScreen();
+    fraction = FrameTime() != std::floor(FrameTime());
+  }
+  EXPECT_TRUE(fraction) << "frame times in whole milliseconds";
 }
 
 TEST_F(EngineWindowTest, ViewportOriginMapsToItsWindowPixel) {

@@ -12,7 +12,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/runtime_log.h"
+#include "files/runtime_log.h"
 #include "tests/support/engine_harness.h"
 
 namespace vdr {

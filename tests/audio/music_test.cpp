@@ -11,7 +11,6 @@
 #include <iterator>
 #include <vector>
 
-#include "app/clock.h"
 #include "app/engine_state.h"
 #include "app/frame_cycle.h"
 #include "app/window_events.h"
@@ -20,6 +19,7 @@
 #include "files/file_resolver.h"
 #include "files/pack_writer.h"
 #include "files/platform_paths.h"
+#include "runtime/clock.h"
 #include "tests/audio/audio_window_support.h"
 #include "tests/audio/wave_builder.h"
 #include "tests/support/engine_harness.h"

@@ -15,10 +15,10 @@
 #include <thread>
 
 #include "app/end.h"
-#include "app/runtime_log.h"
 #include "files/locale_code.h"
 #include "files/platform_info.h"
 #include "files/platform_paths.h"
+#include "files/runtime_log.h"
 #include "files/system_commands.h"
 #include "files/system_services.h"
 #include "tests/files/files_test_support.h"

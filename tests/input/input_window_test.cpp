@@ -15,14 +15,14 @@
 
 #include "app/engine_state.h"
 #include "app/frame_cycle.h"
-#include "app/runtime_log.h"
 #include "app/window_events.h"
+#include "files/runtime_log.h"
 #include "gfx2d/render_context.h"
 #include "input/input_commands.h"
 #include "input/input_context.h"
-#include "tests/support/x_server_sync.h"
 #include "tests/support/engine_harness.h"
 #include "tests/support/scripted_user.h"
+#include "tests/support/x_server_sync.h"
 
 namespace vdr {
 namespace {

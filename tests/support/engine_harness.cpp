@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "app/engine_state.h"
-#include "app/runtime_log.h"
+#include "files/runtime_log.h"
 #include "gfx2d/render_context.h"
 
 namespace vdr::test {

@@ -1,4 +1,4 @@
-#include "app/runtime_log.h"
+#include "files/runtime_log.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
