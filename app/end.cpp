@@ -7,9 +7,9 @@
 #include <string>
 
 #include "app/engine_state.h"
+#include "app/frame_steps.h"
 #include "files/runtime_log.h"
 #include "files/system_commands.h"
-#include "input/input_context.h"
 #include "runtime/number_text.h"
 
 namespace vdr {
@@ -111,10 +111,7 @@ int32_t DebugBreak(double value) {
   DebuggerOutput(text);
   EngineState& engine = Engine();
   engine.paused = 0;
-  if (engine.input != nullptr) {
-    engine.input->PollKeyboard();
-    engine.input->MarkFreshRead();
-  }
+  PollInput();
   engine.activateRequest = 1;
   return 1;
 }

@@ -10,8 +10,8 @@
 
 #include "app/end.h"
 #include "app/engine_state.h"
-#include "app/frame_cycle.h"
-#include "audio/movie_player.h"
+#include "app/event_pump.h"
+#include "app/frame_steps.h"
 #include "audio/music_player.h"
 #include "audio/sound_system.h"
 #include "files/file_channels.h"
@@ -26,6 +26,7 @@
 #include "gfx2d/font_commands.h"
 #include "gfx2d/gl_extensions.h"
 #include "gfx2d/render_context.h"
+#include "gfx2d/view_commands.h"
 #include "input/input_context.h"
 #include "net/socket_commands.h"
 #include "runtime/clock.h"
@@ -133,7 +134,9 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
   } else {
     engine.renderContext->GoWindowed();
   }
-  engine.input->SetUpDevices(engine.window, settings.captureMouse != 0);  // 16
+  engine.input->SetEventSource(TakeInputEvents);  // 16
+  engine.input->SetScreenSizeSource([](int32_t& width, int32_t& height) { GetScreenSize(width, height); });
+  engine.input->SetUpDevices(engine.window, settings.captureMouse != 0);
   engine.sound->OpenDevice();  // 17: the mixer needs no window to bind to, and
                                // the input context has had the window since 16
 
@@ -167,7 +170,7 @@ void EngineShutdown() {
   if (engine.renderContext == nullptr) return;  // 2
   WriteLogLine("Shut down VDR");                // 3
   StopMusic();  // 4: the media player's music, and its movie
-  CloseMovie();
+  engine.shownMedia.reset();
   EnterExecutableFolder();  // 5
   CloseAllFileChannels();  // 6
   WriteBackStores();       // the line file and the settings file, when changed

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "app/engine_commands.h"
 #include "app/frame_pacing.h"
 #include "app/program.h"
 #include "runtime/runtime_string.h"
@@ -16,6 +17,14 @@ namespace vdr {
 class OpenGLLumet;
 class InputContext;
 class SoundSystem;
+
+// Something a command shows while it runs (a movie with its player), owned
+// by the engine so that shutdown ends it even when the program ends in the
+// middle of it.
+class ShownMedia {
+ public:
+  virtual ~ShownMedia() = default;
+};
 
 // Show mode of a normal start; 0 starts hidden.
 constexpr int32_t kShowDefault = 10;
@@ -29,6 +38,7 @@ struct EngineState {
   RuntimeString windowTitle;
   std::unique_ptr<InputContext> input;
   std::unique_ptr<SoundSystem> sound;  // the sound device and its slots
+  std::unique_ptr<ShownMedia> shownMedia;
 
   // Frame times (milliseconds of the runtime clock) and the frame schedule.
   double currentFrameTime = 0;
@@ -58,8 +68,5 @@ EngineState& Engine();
 void EngineInit(int32_t showMode, const RuntimeString& title);
 // The shutdown sequence; safe to call again and after a partial start-up.
 void EngineShutdown();
-
-void AutoPause(double flag);
-RuntimeString CommandLine();
 
 }  // namespace vdr

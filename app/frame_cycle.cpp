@@ -1,4 +1,4 @@
-#include "app/frame_cycle.h"
+#include "app/frame_steps.h"
 
 #include <SDL2/SDL.h>
 
@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/end.h"
+#include "app/event_pump.h"
 #include "app/engine_state.h"
 #include "app/frame_pacing.h"
 #include "app/window_events.h"
@@ -17,13 +18,6 @@
 
 namespace vdr {
 namespace {
-
-void PollInput() {
-  EngineState& engine = Engine();
-  if (engine.input == nullptr) return;
-  engine.input->PollKeyboard();
-  engine.input->MarkFreshRead();
-}
 
 // Brings the window to the front after a debugger break.
 void ActivateWindow() {
@@ -40,12 +34,8 @@ void ActivateWindow() {
 void PauseLoop() {
   EngineState& engine = Engine();
   ConsoleNote("pause loop in showscreen");
-  while (engine.paused != 0 && engine.activateRequest == 0) {
-    CheckMusicRestart();
-    // The window procedure clears `paused` from inside the pump.
-    PumpMessages(ResolveMessageCallback());
-    SDL_Delay(200);
-  }
+  // The window procedure clears `paused` from inside the wait step's pump.
+  while (engine.paused != 0 && engine.activateRequest == 0) WaitStep(200);
   ConsoleNote("pause ended");
 }
 
@@ -66,26 +56,25 @@ MessageCallback ResolveMessageCallback() {
   return engine.win32MsgProc;
 }
 
-void PumpMessages(MessageCallback callback) {
-  SDL_Event event;
-  if (callback != nullptr) {
-    SDL_PumpEvents();
-    while (SDL_PeepEvents(&event, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
-      callback();
-      if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) <= 0) break;
-      DispatchWindowEvent(event);
-    }
-    return;
-  }
-  while (SDL_PollEvent(&event) != 0) DispatchWindowEvent(event);
-}
-
-void CheckEndKeys() {
+void CheckEndKeys(bool altF4) {
   EngineState& engine = Engine();
   if (engine.input == nullptr) return;
   const InputContext& input = *engine.input;
   if (engine.escapeEnds != 0 && (input.KeyHeld(kKeyEscape) || input.KeyHeld(kKeyEscapeExtended))) RunEnd();
-  if (input.KeyHeld(kKeyLeftAlt) && input.KeyHeld(kKeyF4)) RunEnd();
+  if (altF4 && input.KeyHeld(kKeyLeftAlt) && input.KeyHeld(kKeyF4)) RunEnd();
+}
+
+void PollInput() {
+  EngineState& engine = Engine();
+  if (engine.input == nullptr) return;
+  engine.input->PollKeyboard();
+  engine.input->MarkFreshRead();
+}
+
+void WaitStep(int32_t sleepMs) {
+  CheckMusicRestart();
+  PumpMessages(ResolveMessageCallback());
+  if (sleepMs > 0) SleepMs(sleepMs);
 }
 
 void PresentAndPace(MessageCallback callback) {
@@ -132,24 +121,6 @@ double FrameTime() {
 void SetEscapeEnds(double flag) { Engine().escapeEnds = flag != 0 ? 1 : 0; }  // NaN counts as nonzero
 
 int32_t EscapeEnds() { return Engine().escapeEnds; }
-
-void WaitAnyInput() {
-  EngineState& engine = Engine();
-  if (engine.input == nullptr) return;
-  InputContext& input = *engine.input;
-  input.ForgetSeenTaps();
-  const MouseSample before = input.SampleMouse();
-  for (;;) {
-    CheckMusicRestart();
-    PumpMessages(ResolveMessageCallback());
-    PollInput();
-    if (engine.escapeEnds != 0 && (input.KeyHeld(kKeyEscapeExtended) || input.KeyHeld(kKeyEscape))) RunEnd();
-    if (input.AnyKeyHeld()) return;
-    if (input.SampleMouse() != before) return;
-    if (input.Joysticks().AnyButtonPressed()) return;
-    SDL_Delay(1);
-  }
-}
 
 void OpenConsole() {
   Engine().consoleOpen = true;

@@ -4,6 +4,8 @@
 
 #include <SDL2/SDL_events.h>
 
+#include "app/engine_commands.h"
+
 namespace vdr {
 
 void DispatchWindowEvent(const SDL_Event& event);
@@ -11,9 +13,5 @@ void DispatchWindowEvent(const SDL_Event& event);
 // Window deactivated / activated (a focus change).
 void WindowDeactivated();
 void WindowActivated();
-
-// Command: pauses or resumes, raising "VDR_ON_PAUSE" or "VDR_ON_RESUME" when
-// the state changes.
-void SetPaused(double flag);
 
 }  // namespace vdr

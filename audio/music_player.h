@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "audio/music_commands.h"
 #include "audio/music_schedule.h"
 #include "runtime/runtime_string.h"
 
@@ -55,11 +56,5 @@ MusicPlayer& Music();
 // The restart check, run by the frame cycle, its pause loop and every blocking wait.
 void CheckMusicRestart();
 
-// Commands.
-void PlayMusic(const RuntimeString& name, double loop);
-int32_t StopMusic();
-void RestartMusic();
-void MusicVolume(double volume);
-int32_t MusicPlaying();
 
 }  // namespace vdr

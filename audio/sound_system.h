@@ -11,6 +11,7 @@
 
 #include "audio/sound_mixer.h"
 #include "audio/sound_voices.h"
+#include "audio/sound_commands.h"
 #include "runtime/runtime_string.h"
 
 namespace vdr {
@@ -63,12 +64,5 @@ class SoundSystem {
 SoundSystem* ActiveSoundSystem();
 void SetActiveSoundSystem(SoundSystem* sounds);
 
-// Commands.
-void LoadSound(const RuntimeString& name, double slot, double voices);
-int32_t PlaySound(double slot, double pan, double volume);
-int32_t SoundPlaying(double channel);
-void StopSound(double channel);
-void StopAllSounds();
-int32_t FreeSoundSlot();
 
 }  // namespace vdr

@@ -8,6 +8,10 @@
 
 namespace vdr {
 
+// New media packs for the memory context (every other file) and the disk
+// context (music): names not found on disk are looked up in them.
+void SetPackFile(const RuntimeString& memoryPack, const RuntimeString& diskPack);
+
 int32_t OpenFile(double channel, const RuntimeString& name, double mode);
 void CloseFile(double channel);
 int32_t FreeFileChannel();

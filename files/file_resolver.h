@@ -13,6 +13,7 @@
 
 #include <string>
 
+#include "files/file_commands.h"
 #include "files/memory_files.h"
 #include "runtime/runtime_string.h"
 
@@ -66,8 +67,5 @@ void CreateResolverContexts(const std::string& packPath);
 // Shutdown: the disk context, then the memory context, discard their last
 // extraction and forget their pack.
 void ReleaseResolverContexts();
-
-// Command: new packs for the memory context and the disk context.
-void SetPackFile(const RuntimeString& memoryPack, const RuntimeString& diskPack);
 
 }  // namespace vdr

@@ -277,17 +277,4 @@ void OpenGLLumet::Close() {
   height = 0;
 }
 
-void GetScreenSize(int32_t& w, int32_t& h) {
-  const OpenGLLumet* context = ActiveRenderContext();
-  w = context != nullptr ? context->width : 0;
-  h = context != nullptr ? context->height : 0;
-}
-
-void GetScreenSize(double& w, double& h) {
-  int32_t wi, hi;
-  GetScreenSize(wi, hi);
-  w = wi;
-  h = hi;
-}
-
 }  // namespace vdr

@@ -189,12 +189,5 @@ bool IsSoftwareRenderer(const char* renderer);
 // has any, else the built-in text. Text that is not UTF-8 is read as Latin-1.
 std::string SoftwareRendererMessage(const std::string& fileText);
 
-// Commands.
-void GetScreenSize(int32_t& width, int32_t& height);
-void GetScreenSize(double& width, double& height);
-void SetViewport(double x, double y, double w, double h);
-void GetViewport(int32_t& x, int32_t& y, int32_t& w, int32_t& h);
-void GetViewport(double& x, double& y, double& w, double& h);
-void SetScreen(double width, double height, double fullScreenFlag);
 
 }  // namespace vdr

@@ -1,6 +1,5 @@
 #include "input/input_commands.h"
 
-#include "gfx2d/render_context.h"
 #include "input/input_context.h"
 #include "runtime/number_text.h"
 
@@ -47,9 +46,7 @@ void MouseState(int32_t& x, int32_t& y, int32_t& left, int32_t& right) {
   InputContext* input = ActiveInput();
   if (input == nullptr) return;
   const MouseReading reading = input->ReadMouse();
-  int32_t width, height;
-  GetScreenSize(width, height);
-  const MousePoint at = input->ClampMouseToScreen(width, height);
+  const MousePoint at = input->ClampMouseToScreen();
   x = at.x;
   y = at.y;
   left = reading.left;

@@ -1,7 +1,8 @@
 #pragma once
 // The input commands: keyboard by scan code and typed characters, the mouse
-// with its two modes, the joysticks, and the blocking waits built on them.
-// Each reads the process-wide input context; without one they read nothing.
+// with its two modes, the joysticks. Each reads the process-wide input
+// context; without one they read nothing. The waits built on them are in
+// modal/input_waits.h, the line editor in modal/input_text.h.
 
 #include <cstdint>
 
@@ -12,21 +13,12 @@ namespace vdr {
 // Keyboard (scan codes use their low 8 bits).
 int32_t KeyDown(double code);
 RuntimeString TypedChar();
-// Returns once a key that types a character has been pressed.
-void KeyWait();
-// Edits the text at (x, y) in the current font, one frame at a time, over a
-// copy of the screen as it was, until Enter: Backspace removes the last
-// character, other typed characters are appended, and "_" blinks while
-// nothing is typed.
-void InputText(RuntimeString& text, double x, double y);
 
 // Mouse.
 void MouseState(int32_t& x, int32_t& y, int32_t& left, int32_t& right);
 void MouseState(double& x, double& y, double& left, double& right);
 // 0 dx, 1 dy, 2 wheel step, 3 left, 4 right, 5 middle button; else 0.
 int32_t MouseAxis(double axis);
-// Returns once a mouse button has been pressed (and released again).
-void MouseWait();
 void SetMousePosition(double x, double y);
 int32_t MouseCount();
 void SetActiveMouse(double index);

@@ -48,7 +48,7 @@ void InputContext::SetUpDevices(SDL_Window* window, bool captureMouse) {
   hapticLayer_ = joystickLayer_ && SDL_InitSubSystem(SDL_INIT_HAPTIC) == 0;
 
   window_ = window;
-  SDL_PumpEvents();
+  TakeEvents();  // SDL's pointer position is up to date
   mouse_.SetPosition(SystemPointer());
   for (int code = 0; code < 256; ++code) {
     keyState_[code] = 0;
@@ -78,14 +78,13 @@ void InputContext::ReleaseDevices() {
   hapticLayer_ = joystickLayer_ = false;
 }
 
+void InputContext::TakeEvents() {
+  if (eventSource_ != nullptr) eventSource_(*this);
+}
+
 void InputContext::PollKeyboard() {
   if (!windowActive_) return;
-  SDL_PumpEvents();
-  SDL_Event events[32];
-  int count;
-  while ((count = SDL_PeepEvents(events, 32, SDL_GETEVENT, SDL_KEYDOWN, SDL_KEYUP)) > 0) {
-    for (int i = 0; i < count; ++i) ApplyKeyEvent(events[i].key);
-  }
+  TakeEvents();
   for (int code = 0; code < 256; ++code) {
     if (!held_[code] && unseenPress_[code]) tapsThisFrame_[code] = true;
     unseenPress_[code] = false;
@@ -169,20 +168,17 @@ void InputContext::ApplyMouseEvent(const SDL_Event& event) {
   }
 }
 
-void InputContext::TakeMouseEvents() {
-  SDL_PumpEvents();
-  SDL_Event events[32];
-  int count;
-  while ((count = SDL_PeepEvents(events, 32, SDL_GETEVENT, SDL_MOUSEMOTION, SDL_MOUSEWHEEL)) > 0) {
-    for (int i = 0; i < count; ++i) ApplyMouseEvent(events[i]);
-  }
-}
-
 MouseReading InputContext::ReadMouse() {
   // A device of the foreground window: nothing to read while it is away.
   if (!windowActive_) return MouseReading{};
-  TakeMouseEvents();
+  TakeEvents();
   return mouse_.Read(pointerShown_, pointerShown_ ? SystemPointer() : MousePoint{});
+}
+
+MousePoint InputContext::ClampMouseToScreen() {
+  int32_t width = 0, height = 0;
+  if (screenSize_ != nullptr) screenSize_(width, height);
+  return mouse_.ClampToScreen(width, height);
 }
 
 MouseSample InputContext::SampleMouse() {

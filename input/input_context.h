@@ -24,12 +24,22 @@ struct MouseSample {
   bool operator==(const MouseSample&) const = default;
 };
 
+class InputContext;
+// Where the context takes the key and mouse events that have arrived since it
+// last looked (the application's event pump).
+using InputEventSource = void (*)(InputContext& input);
+// The size of the screen that mouse positions are clamped to.
+using ScreenSizeSource = void (*)(int32_t& width, int32_t& height);
+
 class InputContext {
  public:
   InputContext() = default;
   InputContext(const InputContext&) = delete;
   InputContext& operator=(const InputContext&) = delete;
 
+  // Set before the devices: the events come from `source`.
+  void SetEventSource(InputEventSource source) { eventSource_ = source; }
+  void SetScreenSizeSource(ScreenSizeSource source) { screenSize_ = source; }
   // Device set-up for the game window: the joystick layer, the tracked
   // position from the system pointer, captured mode when captureMouse (else
   // pointer mode), the joysticks. Failures fall back and are only logged.
@@ -41,7 +51,7 @@ class InputContext {
   // joysticks.
   void ReleaseDevices();
 
-  // Keyboard. PollKeyboard takes the key events waiting for the window and
+  // Keyboard. PollKeyboard takes the events waiting for the window and
   // updates the snapshot; while the window is not active the snapshot keeps
   // its last contents. A key pressed and released before any poll saw it
   // held (a quick tap) reads as held until the end of the next frame, so the
@@ -52,7 +62,7 @@ class InputContext {
   // Taps that a poll has seen no longer read as held: a blocking wait starts
   // with this, so that a tap the program saw before the wait does not end it.
   void ForgetSeenTaps();
-  // A key event taken from the queue elsewhere (the message pump).
+  // A key event from the event pump.
   void ApplyKeyEvent(const SDL_KeyboardEvent& event);
   // Focus changes. When the window comes back, keys and buttons are taken
   // afresh, since they may have changed while it was away.
@@ -66,7 +76,7 @@ class InputContext {
   uint8_t TypedChar();
 
   // Mouse.
-  // A mouse event taken from the queue elsewhere (the message pump).
+  // A mouse event from the event pump.
   void ApplyMouseEvent(const SDL_Event& event);
   // Marks the mouse for a fresh read this frame.
   void MarkFreshRead() { mouse_.MarkFreshRead(); }
@@ -79,6 +89,8 @@ class InputContext {
   int32_t LeftPressesAtLastRead() const { return mouse_.PressesAtLastRead(kMouseLeft); }
   MousePoint MousePosition() const { return mouse_.Position(); }
   MousePoint ClampMouseToScreen(int32_t width, int32_t height) { return mouse_.ClampToScreen(width, height); }
+  // Into the screen the size source tells.
+  MousePoint ClampMouseToScreen();
   // The system pointer is not moved.
   void SetMousePosition(MousePoint position) { mouse_.SetPosition(position); }
   // Pointer mode (shown) or captured mode (hidden, relative movement). A
@@ -91,9 +103,10 @@ class InputContext {
   JoystickSet& Joysticks() { return joysticks_; }
 
  private:
-  // Mouse events waiting in the queue, taken now.
-  void TakeMouseEvents();
+  void TakeEvents();
 
+  InputEventSource eventSource_ = nullptr;
+  ScreenSizeSource screenSize_ = nullptr;
   SDL_Window* window_ = nullptr;
   bool windowActive_ = true;
   bool joystickLayer_ = false;

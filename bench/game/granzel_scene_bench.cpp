@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "app/engine_state.h"
 #include "game/game_state.h"
 #include "game/grains.h"
 #include "game/procedures.h"

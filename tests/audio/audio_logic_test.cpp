@@ -7,7 +7,7 @@
 #include <limits>
 #include <vector>
 
-#include "audio/movie_fit.h"
+#include "modal/movie_fit.h"
 #include "audio/music_schedule.h"
 #include "audio/sound_levels.h"
 #include "audio/sound_voices.h"

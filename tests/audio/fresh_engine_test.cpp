@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/engine_state.h"
-#include "audio/movie_player.h"
+#include "modal/movie_player.h"
 #include "audio/music_player.h"
 #include "audio/sound_system.h"
 #include "gfx2d/render_context.h"

@@ -7,7 +7,7 @@
 
 #include <cstdlib>
 
-#include "audio/movie_player.h"
+#include "modal/movie_player.h"
 #include "gfx2d/render_context.h"
 #include "tests/audio/audio_window_support.h"
 #include "tests/audio/wave_builder.h"

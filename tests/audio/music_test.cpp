@@ -19,6 +19,7 @@
 #include "files/file_resolver.h"
 #include "files/pack_writer.h"
 #include "files/platform_paths.h"
+#include "modal/input_waits.h"
 #include "runtime/clock.h"
 #include "tests/audio/audio_window_support.h"
 #include "tests/audio/wave_builder.h"

@@ -12,11 +12,11 @@
 
 #include "files/file_system.h"
 #include "files/platform_paths.h"
-#include "input/chooser/chooser_controls.h"
-#include "input/chooser/chooser_entries.h"
-#include "input/chooser/chooser_layout.h"
-#include "input/chooser/file_chooser.h"
-#include "input/chooser/file_filter.h"
+#include "modal/chooser/chooser_controls.h"
+#include "modal/chooser/chooser_entries.h"
+#include "modal/chooser/chooser_layout.h"
+#include "modal/chooser/file_chooser.h"
+#include "modal/chooser/file_filter.h"
 #include "input/line_editor.h"
 
 namespace vdr {

@@ -17,9 +17,9 @@
 #include "gfx2d/capture_commands.h"
 #include "gfx2d/font_commands.h"
 #include "gfx2d/render_context.h"
-#include "input/chooser/chooser_drawing.h"
-#include "input/chooser/chooser_entries.h"
-#include "input/chooser/file_chooser.h"
+#include "modal/chooser/chooser_drawing.h"
+#include "modal/chooser/chooser_entries.h"
+#include "modal/chooser/file_chooser.h"
 #include "tests/support/picture_folder.h"
 
 namespace {

@@ -10,6 +10,7 @@
 #include "game/game_state.h"
 #include "game/grains.h"
 #include "game/procedures.h"
+#include "gfx2d/render_context.h"
 #include "tests/game/plain_grain_drawing.h"
 #include "tests/support/engine_harness.h"
 #include "vendril.h"

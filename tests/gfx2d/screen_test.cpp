@@ -11,6 +11,7 @@
 #include "gfx2d/drawing_commands.h"
 #include "gfx2d/render_context.h"
 #include "gfx2d/sprite_commands.h"
+#include "gfx2d/view_commands.h"
 #include "tests/gfx2d/gfx2d_test_support.h"
 
 namespace vdr {

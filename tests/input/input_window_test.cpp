@@ -14,12 +14,14 @@
 #include <thread>
 
 #include "app/engine_state.h"
-#include "app/frame_cycle.h"
+#include "app/frame_steps.h"
 #include "app/window_events.h"
 #include "files/runtime_log.h"
 #include "gfx2d/render_context.h"
 #include "input/input_commands.h"
 #include "input/input_context.h"
+#include "modal/input_waits.h"
+#include "modal/screen_commands.h"
 #include "tests/support/engine_harness.h"
 #include "tests/support/scripted_user.h"
 #include "tests/support/x_server_sync.h"

@@ -1,4 +1,7 @@
-// Commands of the render context: screen size, viewport and display mode.
+// SetScreen: the display-mode switch, which runs a few frames of its own so
+// that the new mode has settled before the program draws again.
+
+#include "modal/screen_commands.h"
 
 #include "app/engine_state.h"
 #include "app/frame_cycle.h"
@@ -7,29 +10,6 @@
 #include "runtime/number_text.h"
 
 namespace vdr {
-
-void SetViewport(double x, double y, double w, double h) {
-  OpenGLLumet* context = ActiveRenderContext();
-  if (context != nullptr) context->SetViewport(ToInt(x), ToInt(y), ToInt(w), ToInt(h));
-}
-
-void GetViewport(int32_t& x, int32_t& y, int32_t& w, int32_t& h) {
-  const OpenGLLumet* context = ActiveRenderContext();
-  const Rect viewport = context != nullptr ? context->viewport : Rect{};
-  x = viewport.x;
-  y = viewport.y;
-  w = viewport.w;
-  h = viewport.h;
-}
-
-void GetViewport(double& x, double& y, double& w, double& h) {
-  int32_t xi, yi, wi, hi;
-  GetViewport(xi, yi, wi, hi);
-  x = xi;
-  y = yi;
-  w = wi;
-  h = hi;
-}
 
 void SetScreen(double width, double height, double fullScreenFlag) {
   OpenGLLumet* context = ActiveRenderContext();

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "input/chooser/chooser_entries.h"
-#include "input/chooser/file_filter.h"
+#include "modal/chooser/chooser_entries.h"
+#include "modal/chooser/file_filter.h"
 #include "input/line_editor.h"
 
 namespace vdr {

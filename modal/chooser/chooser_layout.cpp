@@ -1,4 +1,4 @@
-#include "input/chooser/chooser_layout.h"
+#include "modal/chooser/chooser_layout.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "input/chooser/file_filter.h"
+#include "modal/chooser/file_filter.h"
 
 #include "files/file_pattern.h"
 

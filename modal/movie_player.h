@@ -11,8 +11,5 @@ namespace vdr {
 
 // Command: 0 when the movie has been shown, 3 when the file cannot be opened.
 int32_t PlayMovie(const RuntimeString& name, double loop);
-// Ends the movie being shown, if any, with its player (shutdown does this when
-// the program ends during a movie).
-void CloseMovie();
 
 }  // namespace vdr

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "input/chooser/file_filter.h"
+#include "modal/chooser/file_filter.h"
 #include "runtime/runtime_array.h"
 #include "runtime/runtime_string.h"
 

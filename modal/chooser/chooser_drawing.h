@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "input/chooser/chooser_layout.h"
-#include "input/chooser/file_chooser.h"
+#include "modal/chooser/chooser_layout.h"
+#include "modal/chooser/file_chooser.h"
 
 namespace vdr {
 

@@ -1,6 +1,6 @@
-#include "audio/movie_surface.h"
+#include "modal/movie_surface.h"
 
-#include "audio/movie_fit.h"
+#include "modal/movie_fit.h"
 #include "gfx2d/gl_extensions.h"
 
 namespace vdr {

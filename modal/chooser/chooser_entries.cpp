@@ -1,4 +1,4 @@
-#include "input/chooser/chooser_entries.h"
+#include "modal/chooser/chooser_entries.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "input/chooser/chooser_drawing.h"
+#include "modal/chooser/chooser_drawing.h"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "input/chooser/file_chooser.h"
+#include "modal/chooser/file_chooser.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "input/chooser/chooser_controls.h"
+#include "modal/chooser/chooser_controls.h"
 
 #include <algorithm>
 

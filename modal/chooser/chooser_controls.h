@@ -11,8 +11,8 @@
 #include <functional>
 #include <vector>
 
-#include "input/chooser/chooser_layout.h"
-#include "input/chooser/file_chooser.h"
+#include "modal/chooser/chooser_layout.h"
+#include "modal/chooser/file_chooser.h"
 
 namespace vdr {
 

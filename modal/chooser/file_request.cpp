@@ -1,7 +1,7 @@
 // The browsing loop of the file chooser: one frame per pass, reading the
 // keyboard and the mouse, moving through folders and drawing.
 
-#include "input/chooser/file_request.h"
+#include "modal/chooser/file_request.h"
 
 #include <array>
 #include <string>
@@ -9,8 +9,8 @@
 #include "app/frame_cycle.h"
 #include "files/file_system.h"
 #include "gfx2d/render_context.h"
-#include "input/chooser/chooser_controls.h"
-#include "input/chooser/chooser_drawing.h"
+#include "modal/chooser/chooser_controls.h"
+#include "modal/chooser/chooser_drawing.h"
 #include "input/input_commands.h"
 #include "input/input_context.h"
 #include "input/scan_codes.h"

@@ -1,4 +1,4 @@
-#include "audio/movie_fit.h"
+#include "modal/movie_fit.h"
 
 #include <algorithm>
 

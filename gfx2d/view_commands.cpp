@@ -1,0 +1,44 @@
+#include "gfx2d/view_commands.h"
+
+#include "gfx2d/render_context.h"
+#include "runtime/number_text.h"
+
+namespace vdr {
+
+void GetScreenSize(int32_t& w, int32_t& h) {
+  const OpenGLLumet* context = ActiveRenderContext();
+  w = context != nullptr ? context->width : 0;
+  h = context != nullptr ? context->height : 0;
+}
+
+void GetScreenSize(double& w, double& h) {
+  int32_t wi, hi;
+  GetScreenSize(wi, hi);
+  w = wi;
+  h = hi;
+}
+
+void SetViewport(double x, double y, double w, double h) {
+  OpenGLLumet* context = ActiveRenderContext();
+  if (context != nullptr) context->SetViewport(ToInt(x), ToInt(y), ToInt(w), ToInt(h));
+}
+
+void GetViewport(int32_t& x, int32_t& y, int32_t& w, int32_t& h) {
+  const OpenGLLumet* context = ActiveRenderContext();
+  const Rect viewport = context != nullptr ? context->viewport : Rect{};
+  x = viewport.x;
+  y = viewport.y;
+  w = viewport.w;
+  h = viewport.h;
+}
+
+void GetViewport(double& x, double& y, double& w, double& h) {
+  int32_t xi, yi, wi, hi;
+  GetViewport(xi, yi, wi, hi);
+  x = xi;
+  y = yi;
+  w = wi;
+  h = hi;
+}
+
+}  // namespace vdr
