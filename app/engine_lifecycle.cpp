@@ -89,6 +89,8 @@ void InitVideo() {
 EngineState::EngineState() = default;
 EngineState::~EngineState() = default;
 
+SDL_Window* EngineState::Window() const { return renderContext != nullptr ? renderContext->window : nullptr; }
+
 EngineState& Engine() {
   static EngineState engine;
   return engine;
@@ -116,8 +118,7 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
     return;
   }
   SetGlEntryQuery(&GlEntryPointExists);
-  engine.window = engine.renderContext->window;  // 8
-  SDL_SetWindowTitle(engine.window, title.c_str());
+  SDL_SetWindowTitle(engine.Window(), title.c_str());  // 8
   engine.windowTitle = title;
 
   SeedRandom(ElapsedMs());  // 9: truncated to an integer
@@ -125,8 +126,9 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
   // those subsystems exist.
   engine.input = std::make_unique<InputContext>();  // 12
   SetActiveInput(engine.input.get());
-  engine.sound = std::make_unique<SoundSystem>();  // 13
+  engine.sound = std::make_unique<SoundSystem>();  // 13, with the music player
   SetActiveSoundSystem(engine.sound.get());
+  engine.music = std::make_unique<ProcessObject<MusicPlayer>>();
   engine.sound->CreateSlots();  // 14
 
   if (settings.fullScreen != 0) {  // 15
@@ -136,7 +138,7 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
   }
   engine.input->SetEventSource(TakeInputEvents);  // 16
   engine.input->SetScreenSizeSource([](int32_t& width, int32_t& height) { GetScreenSize(width, height); });
-  engine.input->SetUpDevices(engine.window, settings.captureMouse != 0);
+  engine.input->SetUpDevices(engine.Window(), settings.captureMouse != 0);
   engine.sound->OpenDevice();  // 17: the mixer needs no window to bind to, and
                                // the input context has had the window since 16
 
@@ -184,6 +186,7 @@ void EngineShutdown() {
   SetActiveSoundSystem(nullptr);  // 10
   if (engine.sound != nullptr) engine.sound->CloseDevice();
   engine.sound.reset();
+  engine.music.reset();
   SetActiveRenderContext(nullptr);  // 11
   SetGlEntryQuery(nullptr);
   engine.renderContext->Close();
@@ -191,7 +194,7 @@ void EngineShutdown() {
   // 12: the 3D scene is destroyed here.
   ReleaseResolverContexts();  // 13
   ReleaseLibrariesAndProcesses();
-  engine.window = nullptr;  // 14: closing the render context destroyed its window
+  // 14: closing the render context destroyed its window.
   QuitPlatform();
   WriteLogLine("vdr is shut down");  // 15
 }
@@ -212,7 +215,7 @@ void RunProgram(const Program& program, int argc, char** argv) {
   settings.windowTitle = "Vendril";
   if (program.configure != nullptr) program.configure(settings);
   EngineInit(kShowDefault, settings.windowTitle);
-  if (engine.renderContext == nullptr || engine.window == nullptr) {
+  if (engine.renderContext == nullptr || engine.Window() == nullptr) {
     std::fprintf(stderr, "Vendril: the window or its OpenGL context could not be created: %s\n", SDL_GetError());
     std::exit(1);
   }
@@ -220,9 +223,6 @@ void RunProgram(const Program& program, int argc, char** argv) {
   End();                                        // 33
 }
 
-ProjectSettings& Settings() {
-  static ProjectSettings settings;
-  return settings;
-}
+ProjectSettings& Settings() { return Engine().settings; }
 
 }  // namespace vdr

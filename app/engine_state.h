@@ -1,6 +1,11 @@
 #pragma once
-// EngineState: the one process-wide record that owns the runtime's singletons
-// from start-up to shutdown, with the clock and the flags of the frame cycle.
+// EngineState: the one process-wide record that owns every process-wide
+// object of the runtime, with the frame times and the flags of the frame
+// cycle. It is made when the process starts (the first call of Engine()) and
+// ends with it. The objects of the layers below, which hold no device, live
+// as long as it does, in start-up order; the devices (window and render
+// context, input, sound, music, a movie on screen) are made by start-up and
+// released by shutdown, each at its own step.
 
 #include <cstdint>
 #include <memory>
@@ -8,6 +13,18 @@
 #include "app/engine_commands.h"
 #include "app/frame_pacing.h"
 #include "app/program.h"
+#include "app/project_settings.h"
+#include "audio/music_player.h"
+#include "files/file_channels.h"
+#include "files/file_resolver.h"
+#include "files/library_cache.h"
+#include "files/line_file_store.h"
+#include "files/memory_files.h"
+#include "files/settings_store.h"
+#include "net/sockets.h"
+#include "pathfind/path_search.h"
+#include "runtime/process_object.h"
+#include "runtime/random.h"
 #include "runtime/runtime_string.h"
 
 struct SDL_Window;
@@ -32,13 +49,32 @@ constexpr int32_t kShowDefault = 10;
 struct EngineState {
   EngineState();
   ~EngineState();
+  EngineState(const EngineState&) = delete;
+  EngineState& operator=(const EngineState&) = delete;
 
-  std::unique_ptr<OpenGLLumet> renderContext;
-  SDL_Window* window = nullptr;
+  ProjectSettings settings;
+  // The layers' objects; the memory-file registry outlives every owner of a
+  // memory file.
+  ProcessObject<MemoryFileRegistry> memoryFiles;
+  ProcessObject<RandomGenerator> random;
+  ProcessObject<Sockets> sockets;
+  ProcessObject<PathSearch> pathSearch;
+  ProcessObject<FileChannels> channels;
+  ProcessObject<ResolverContexts> resolvers;
+  ProcessObject<SettingsStore> settingsFile;
+  ProcessObject<LineFileStore> lineFile;
+  ProcessObject<LibraryCache> libraries;
+
+  // The devices, from their start-up step to their shutdown step.
+  std::unique_ptr<OpenGLLumet> renderContext;  // owns the window
   RuntimeString windowTitle;
   std::unique_ptr<InputContext> input;
   std::unique_ptr<SoundSystem> sound;  // the sound device and its slots
+  std::unique_ptr<ProcessObject<MusicPlayer>> music;
   std::unique_ptr<ShownMedia> shownMedia;
+
+  // The render context's window, or null.
+  SDL_Window* Window() const;
 
   // Frame times (milliseconds of the runtime clock) and the frame schedule.
   double currentFrameTime = 0;

@@ -23,9 +23,9 @@ namespace {
 void ActivateWindow() {
   EngineState& engine = Engine();
   ConsoleNote("activate");
-  if (engine.window != nullptr) {
-    SDL_ShowWindow(engine.window);
-    SDL_RaiseWindow(engine.window);
+  if (engine.Window() != nullptr) {
+    SDL_ShowWindow(engine.Window());
+    SDL_RaiseWindow(engine.Window());
   }
   ConsoleNote("ok");
   engine.activateRequest = 0;

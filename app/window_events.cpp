@@ -15,7 +15,7 @@ bool FocusPauses() {
 }
 
 void SetCaption(const RuntimeString& caption) {
-  if (Engine().window != nullptr) SDL_SetWindowTitle(Engine().window, caption.c_str());
+  if (Engine().Window() != nullptr) SDL_SetWindowTitle(Engine().Window(), caption.c_str());
 }
 
 void HandleWindowEvent(const SDL_WindowEvent& event) {

@@ -6,6 +6,7 @@
 #include "files/file_resolver.h"
 #include "files/platform_paths.h"
 #include "runtime/clock.h"
+#include "runtime/process_object.h"
 
 namespace vdr {
 namespace {
@@ -14,11 +15,7 @@ bool MixerOpen() { return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0; }
 
 }  // namespace
 
-MusicPlayer& Music() {
-  // Never destroyed: the decoders may be gone by the time static objects are.
-  static MusicPlayer* music = new MusicPlayer();
-  return *music;
-}
+MusicPlayer& Music() { return Registered<MusicPlayer>(); }
 
 double MusicPlayer::PieceMs() const {
   const double seconds = music_ != nullptr ? Mix_MusicDuration(music_.get()) : 0;
@@ -76,19 +73,29 @@ void MusicPlayer::CheckRestart() {
   PlayFromStart();
 }
 
-void CheckMusicRestart() { Music().CheckRestart(); }
+// The commands act on the music player while start-up's sound device record
+// exists, and do nothing before or after.
+void CheckMusicRestart() {
+  if (IsRegistered<MusicPlayer>()) Music().CheckRestart();
+}
 
-void PlayMusic(const RuntimeString& name, double loop) { Music().Play(name.c_str(), loop != 0); }
+void PlayMusic(const RuntimeString& name, double loop) {
+  if (IsRegistered<MusicPlayer>()) Music().Play(name.c_str(), loop != 0);
+}
 
 int32_t StopMusic() {
-  Music().Stop();
+  if (IsRegistered<MusicPlayer>()) Music().Stop();
   return 0;
 }
 
-void RestartMusic() { Music().Restart(); }
+void RestartMusic() {
+  if (IsRegistered<MusicPlayer>()) Music().Restart();
+}
 
-void MusicVolume(double volume) { Music().SetVolume(volume); }
+void MusicVolume(double volume) {
+  if (IsRegistered<MusicPlayer>()) Music().SetVolume(volume);
+}
 
-int32_t MusicPlaying() { return Music().Playing(); }
+int32_t MusicPlaying() { return IsRegistered<MusicPlayer>() ? Music().Playing() : 0; }
 
 }  // namespace vdr

@@ -22,6 +22,7 @@ struct MusicRelease {
 
 class MusicPlayer {
  public:
+  static constexpr const char* kProcessObjectName = "the music player";
   // Stops the current piece and starts the one the name resolves to.
   void Play(const char* name, bool loop);
   void Stop();

@@ -15,13 +15,11 @@
 #include "files/platform_paths.h"
 #include "files/text_lines.h"
 #include "runtime/error_status.h"
+#include "runtime/process_object.h"
 
 namespace vdr {
 
-FileChannels& Channels() {
-  static FileChannels channels;
-  return channels;
-}
+FileChannels& Channels() { return Registered<FileChannels>(); }
 
 void CloseAllFileChannels() { Channels().CloseAll(); }
 

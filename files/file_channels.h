@@ -16,6 +16,7 @@ namespace vdr {
 
 class FileChannels {
  public:
+  static constexpr const char* kProcessObjectName = "the file channels";
   static constexpr int32_t kCount = 8;
   // Longest line ReadLine returns; a longer line comes in several parts.
   static constexpr int32_t kLineMax = 1024;

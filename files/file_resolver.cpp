@@ -10,6 +10,7 @@
 #include "files/file_source.h"
 #include "files/pack_reader.h"
 #include "files/platform_paths.h"
+#include "runtime/process_object.h"
 
 namespace vdr {
 
@@ -97,15 +98,9 @@ void ResolverContext::Release() {
   packName_.clear();
 }
 
-ResolverContext& MemoryContext() {
-  static ResolverContext context(ExtractInto::kMemoryFile);
-  return context;
-}
+ResolverContext& MemoryContext() { return Registered<ResolverContexts>().memory; }
 
-ResolverContext& DiskContext() {
-  static ResolverContext context(ExtractInto::kTemporaryFile);
-  return context;
-}
+ResolverContext& DiskContext() { return Registered<ResolverContexts>().disk; }
 
 void CreateResolverContexts(const std::string& packPath) {
   const std::string pack = NativePath(packPath.c_str());

@@ -57,7 +57,13 @@ class ResolverContext {
   MemoryFile extraction_;
 };
 
-// The two contexts of the process.
+// The two contexts of the process: the disk context serves music, the memory
+// context every other file.
+struct ResolverContexts {
+  static constexpr const char* kProcessObjectName = "the file resolver contexts";
+  ResolverContext disk{ExtractInto::kTemporaryFile};
+  ResolverContext memory{ExtractInto::kMemoryFile};
+};
 ResolverContext& MemoryContext();
 ResolverContext& DiskContext();
 

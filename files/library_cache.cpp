@@ -3,6 +3,7 @@
 #include "files/runtime_log.h"
 #include "files/system_services.h"
 #include "runtime/string_commands.h"
+#include "runtime/process_object.h"
 
 namespace vdr {
 namespace {
@@ -19,10 +20,7 @@ void ReportMissingModule(const std::string& name) {
 
 void SetDebuggerOutputHandler(DebuggerOutputHandler handler) { g_debuggerOutput = handler; }
 
-LibraryCache& Libraries() {
-  static LibraryCache cache;
-  return cache;
-}
+LibraryCache& Libraries() { return Registered<LibraryCache>(); }
 
 void* LibraryCache::Module(const RuntimeString& module) {
   const std::string name(LowerText(module).view());

@@ -13,6 +13,7 @@ namespace vdr {
 
 class LibraryCache {
  public:
+  static constexpr const char* kProcessObjectName = "the library cache";
   LibraryCache() = default;
   LibraryCache(const LibraryCache&) = delete;
   LibraryCache& operator=(const LibraryCache&) = delete;

@@ -7,6 +7,7 @@
 #include "files/file_source.h"
 #include "files/line_file_format.h"
 #include "runtime/error_status.h"
+#include "runtime/process_object.h"
 
 namespace vdr {
 namespace {
@@ -18,10 +19,7 @@ std::string_view WithoutTrailingControls(std::string_view text) {
 
 }  // namespace
 
-LineFileStore& LineFiles() {
-  static LineFileStore store;
-  return store;
-}
+LineFileStore& LineFiles() { return Registered<LineFileStore>(); }
 
 RuntimeString LineFileStore::Get(const RuntimeString& name, int32_t n) {
   if (n < 0 || n >= kLineFileLines) {

@@ -16,6 +16,7 @@ namespace vdr {
 
 class LineFileStore {
  public:
+  static constexpr const char* kProcessObjectName = "the line-file store";
   // Line n of the file without its trailing bytes below 32; "NO_DATA" for an
   // empty line and for n outside 0..255 (error 7), "NO_FILE" when the file
   // does not exist (error 3). The error code is 0 otherwise, or 3 when

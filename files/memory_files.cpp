@@ -6,6 +6,8 @@
 #include <unordered_map>
 #include <utility>
 
+#include "runtime/process_object.h"
+
 namespace vdr {
 namespace {
 
@@ -13,13 +15,7 @@ constexpr char kPrefix[] = "mem://";
 constexpr size_t kLengthAt = 6;
 constexpr size_t kAddressAt = 15;
 
-// Published blocks by address. Files are used from the game thread only. The
-// map is never destroyed: owners of memory files that are themselves static
-// still withdraw their names during exit.
-std::unordered_map<uint64_t, MemoryBlockRef>& Registry() {
-  static auto* registry = new std::unordered_map<uint64_t, MemoryBlockRef>;
-  return *registry;
-}
+std::unordered_map<uint64_t, MemoryBlockRef>& Registry() { return Registered<MemoryFileRegistry>().blocks; }
 
 uint64_t AddressOf(const void* address) { return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(address)); }
 

@@ -11,12 +11,20 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 
 #include "files/byte_block.h"
 
 namespace vdr {
 
 using MemoryBlockRef = std::shared_ptr<const ByteBlock>;
+
+// The published blocks by address. Files are used from the game thread only.
+// Whoever owns memory files must let them go before the registry ends.
+struct MemoryFileRegistry {
+  static constexpr const char* kProcessObjectName = "the memory-file registry";
+  std::unordered_map<uint64_t, MemoryBlockRef> blocks;
+};
 
 // The prefix test: the first six characters are "mem://".
 bool IsMemoryFileName(const char* name);

@@ -7,6 +7,7 @@
 #include "files/file_source.h"
 #include "runtime/ascii.h"
 #include "runtime/error_status.h"
+#include "runtime/process_object.h"
 
 namespace vdr {
 namespace {
@@ -29,10 +30,7 @@ void RemoveByLast(std::vector<T>& items, T* item) {
 
 }  // namespace
 
-SettingsStore& Ini() {
-  static SettingsStore store;
-  return store;
-}
+SettingsStore& Ini() { return Registered<SettingsStore>(); }
 
 void SettingsStore::Open(const RuntimeString& name) {
   ClearErrorCode();

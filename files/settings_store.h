@@ -16,6 +16,7 @@ namespace vdr {
 
 class SettingsStore {
  public:
+  static constexpr const char* kProcessObjectName = "the settings store";
   // Writes the current file back (WriteBack), then loads `name`; a file that
   // cannot be found gives an empty store. The error code is set to 0 first
   // and to 3 ("no such file") when the old file could not be written or the

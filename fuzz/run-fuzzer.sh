@@ -29,7 +29,7 @@ case $target in
     ;;
   wave)
     sources=(fuzz/wave_reader_fuzzer.cpp audio/wave_reader.cpp files/file_source.cpp files/memory_files.cpp
-             files/fd_io.cpp files/platform_paths.cpp)
+             files/fd_io.cpp files/platform_paths.cpp runtime/process_object.cpp)
     packages=()
     seeds=wave
     max_len=4096

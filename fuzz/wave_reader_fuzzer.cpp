@@ -10,6 +10,10 @@
 
 #include "audio/wave_reader.h"
 #include "files/memory_files.h"
+#include "runtime/process_object.h"
+
+// Without an engine state, the target owns the memory-file registry itself.
+vdr::ProcessObject<vdr::MemoryFileRegistry> g_memoryFiles;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   auto block = std::make_shared<vdr::ByteBlock>();

@@ -6,15 +6,13 @@
 #include "net/ip_address.h"
 #include "net/socket_calls.h"
 #include "net/socket_errors.h"
+#include "runtime/process_object.h"
 
 namespace vdr {
 
 namespace calls = socket_calls;
 
-Sockets& SocketLayer() {
-  static Sockets sockets;
-  return sockets;
-}
+Sockets& SocketLayer() { return Registered<Sockets>(); }
 
 int32_t Sockets::ConnectWait(int32_t milliseconds) {
   return milliseconds <= 0 || milliseconds > kLongestConnectWait ? kLongestConnectWait : milliseconds;

@@ -25,6 +25,7 @@ namespace vdr {
 
 class Sockets {
  public:
+  static constexpr const char* kProcessObjectName = "the socket layer";
   // Longest connect wait; a time-out at or below 0, or above it, is taken as it.
   static constexpr int32_t kLongestConnectWait = 30000;
   static int32_t ConnectWait(int32_t milliseconds);

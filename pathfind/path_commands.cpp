@@ -2,23 +2,14 @@
 
 #include <vector>
 
-#include "pathfind/a_star_planner.h"
+#include "pathfind/path_search.h"
 #include "runtime/number_text.h"
+#include "runtime/process_object.h"
 
 namespace vdr {
 namespace {
 
-// The command's working memory, kept from call to call.
-struct PathSearch {
-  CostGrid grid;
-  AStarPlanner planner;
-  std::vector<GridPoint> cells;
-};
-
-PathSearch& CommandSearch() {
-  static PathSearch search;
-  return search;
-}
+PathSearch& CommandSearch() { return Registered<PathSearch>(); }
 
 template <typename T>
 int32_t FindPathInto(const RuntimeArray<double>& map, RuntimeArray<T>& path, double weight, double startX,

@@ -1,6 +1,7 @@
 #include "runtime/random.h"
 
 #include "runtime/number_text.h"
+#include "runtime/process_object.h"
 
 namespace vdr {
 
@@ -16,10 +17,7 @@ int32_t RandomGenerator::Draw(int32_t n) {
   return static_cast<int32_t>(isaac_.Results()[0] % (static_cast<uint32_t>(n) + 1));
 }
 
-RandomGenerator& TheRandomGenerator() {
-  static RandomGenerator generator;
-  return generator;
-}
+RandomGenerator& TheRandomGenerator() { return Registered<RandomGenerator>(); }
 
 int32_t Random(double n) { return TheRandomGenerator().Draw(ToInt(n)); }
 void SeedRandom(double seed) { TheRandomGenerator().Seed(ToInt(seed)); }

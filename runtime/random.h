@@ -9,6 +9,7 @@ namespace vdr {
 
 class RandomGenerator {
  public:
+  static constexpr const char* kProcessObjectName = "the random generator";
   RandomGenerator() { Seed(0); }
   // Clears the whole generator and initialises it with the seed, so that
   // each seed gives one fixed sequence.

@@ -40,7 +40,7 @@ void Main() {
   for (int round = 0; round < 5; ++round) {
     const double frame = MicrosecondsPerFrame(kFrames, vdr::ShowScreen);
     const double swap = MicrosecondsPerFrame(kFrames, [] {
-      SDL_GL_SwapWindow(vdr::Engine().window);
+      SDL_GL_SwapWindow(vdr::Engine().Window());
       glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     });
     if (frame < bestFrame) bestFrame = frame;

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "app/engine_state.h"
 #include "files/file_resolver.h"
 #include "files/memory_files.h"
 #include "files/pack_writer.h"
@@ -53,6 +54,7 @@ struct Figures {
 }  // namespace
 
 int main(int argc, char** argv) {
+  vdr::Engine();  // the owner of the runtime\'s process-wide objects
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
   constexpr size_t kSize = 16u << 20;
   const std::vector<uint8_t> data = SampleData(kSize);

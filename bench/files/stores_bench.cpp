@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/engine_state.h"
 #include "files/line_file_store.h"
 #include "files/platform_paths.h"
 #include "files/store_commands.h"
@@ -104,6 +105,7 @@ BENCHMARK(BM_GetFileLineEveryLineInTurn);
 }  // namespace vdr
 
 int main(int argc, char** argv) {
+  vdr::Engine();  // the owner of the runtime\'s process-wide objects
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

@@ -22,6 +22,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/engine_state.h"
 #include "files/platform_paths.h"
 #include "net/socket_commands.h"
 #include "net/sockets.h"
@@ -147,6 +148,7 @@ void MeasureThroughput() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  vdr::Engine();  // the owner of the runtime\'s process-wide objects
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
   CompareWithCurl(rounds);
   MeasureThroughput();

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "app/engine_state.h"
 #include "pathfind/a_star_planner.h"
 #include "pathfind/path_commands.h"
 #include "tests/pathfind/literal_path_search.h"
@@ -123,6 +124,7 @@ void PrintRatio(const char* what, Figures& slow, Figures& fast) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  vdr::Engine();  // the owner of the runtime\'s process-wide objects
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
 
   const RuntimeArray<double> small = ConnectedMap(256, 1);

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "app/engine_state.h"
 #include "runtime/number_text.h"
 #include "runtime/random.h"
 #include "runtime/runtime_string.h"
@@ -239,6 +240,7 @@ class PairReporter : public benchmark::ConsoleReporter {
 }  // namespace vdr
 
 int main(int argc, char** argv) {
+  vdr::Engine();  // the owner of the runtime\'s process-wide objects
   benchmark::Initialize(&argc, argv);
   vdr::PairReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -199,7 +199,7 @@ class EngineWindowTest : public testing::Test {
     AutoPause(1);
     Settings().traceRun = 0;
   }
-  static std::string Caption() { return SDL_GetWindowTitle(Engine().window); }
+  static std::string Caption() { return SDL_GetWindowTitle(Engine().Window()); }
 };
 
 TEST_F(EngineWindowTest, FocusLossPausesOnceAndFocusGainResumes) {
@@ -320,7 +320,7 @@ TEST_F(EngineWindowTest, FullScreenWithoutAMatchingModeFallsBackToAWindow) {
   const auto log = ReadRuntimeLog();
   EXPECT_EQ(log.back(), "No Fullscreen Mode available");
   int w, h;
-  SDL_GetWindowSize(Engine().window, &w, &h);
+  SDL_GetWindowSize(Engine().Window(), &w, &h);
   EXPECT_EQ(w, 333);
   EXPECT_EQ(h, 222);
   context.SetScreen(320, 240, 0, 0);

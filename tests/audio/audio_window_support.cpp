@@ -17,7 +17,7 @@ std::string TempFile(const char* name) { return TempFolder() + name; }
 int32_t ShownPixel(int x, int y) {
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
-  if (SDL_GetWindowWMInfo(Engine().window, &info) != SDL_TRUE) return -1;
+  if (SDL_GetWindowWMInfo(Engine().Window(), &info) != SDL_TRUE) return -1;
   XImage* image = XGetImage(info.info.x11.display, info.info.x11.window, x, y, 1, 1, AllPlanes, ZPixmap);
   if (image == nullptr) return -1;
   const unsigned long rgb = XGetPixel(image, 0, 0);

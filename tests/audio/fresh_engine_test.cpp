@@ -38,7 +38,7 @@ TEST_F(FreshEngineTest, ShutdownStopsTheMusicAndReleasesTheSoundDevice) {
         PlayMusic(test::AudioMedia("one_second.mp3").c_str(), 1);
         const bool playing = MusicPlaying() == 1 && Mix_PlayingMusic() != 0;
         EngineShutdown();
-        const bool released = MusicPlaying() == 0 && Music().RestartTime() == 0 && ActiveSoundSystem() == nullptr &&
+        const bool released = MusicPlaying() == 0 && !IsRegistered<MusicPlayer>() && ActiveSoundSystem() == nullptr &&
                               Engine().sound == nullptr && Mix_QuerySpec(nullptr, nullptr, nullptr) == 0;
         std::_Exit(started && playing && released ? 0 : 3);
       },

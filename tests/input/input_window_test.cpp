@@ -64,7 +64,7 @@ MousePoint PointerOnScreen() {
 
 MousePoint PointerInWindow() {
   int x = 0, y = 0;
-  SDL_GetWindowPosition(Engine().window, &x, &y);
+  SDL_GetWindowPosition(Engine().Window(), &x, &y);
   const MousePoint screen = PointerOnScreen();
   return {screen.x - x, screen.y - y};
 }
@@ -90,7 +90,7 @@ TEST_F(InputLifecycleTest, CapturedStartHidesThePointerAndShutdownShowsItAtTheTr
         SetMousePosition(25, 35);
         int x;
         int y;
-        SDL_GetWindowPosition(Engine().window, &x, &y);
+        SDL_GetWindowPosition(Engine().Window(), &x, &y);
         EngineShutdown();
         const MousePoint pointer = PointerOnScreen();
         std::fprintf(stderr, "pointer at %d,%d, relative mode %d\n", pointer.x - x, pointer.y - y,

@@ -54,7 +54,7 @@ int32_t ReadBackPixel(int x, int y) {
 std::string WithWindowId(std::string text) {
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
-  if (SDL_GetWindowWMInfo(Engine().window, &info) == SDL_TRUE) {
+  if (SDL_GetWindowWMInfo(Engine().Window(), &info) == SDL_TRUE) {
     const std::string id = std::to_string(info.info.x11.window);
     for (size_t at; (at = text.find("%w")) != std::string::npos;) text.replace(at, 2, id);
   }
@@ -67,7 +67,7 @@ void PushWindowEvent(SDL_WindowEventID event) {
   SDL_Event e{};
   e.type = SDL_WINDOWEVENT;
   e.window.event = event;
-  e.window.windowID = SDL_GetWindowID(Engine().window);
+  e.window.windowID = SDL_GetWindowID(Engine().Window());
   SDL_PushEvent(&e);
 }
 

@@ -1,5 +1,5 @@
-// The main of every test program: runs the tests, then shuts the engine down
-// as a program's END does, and checks that no thread but the main one is left,
+// The main of every test program: makes the engine state, runs the tests,
+// then shuts the engine down as a program's END does, and checks that no thread but the main one is left,
 // so the leak check at exit looks at a process that stands still.
 
 #include <gtest/gtest.h>
@@ -21,6 +21,7 @@ class EngineShutdownEnvironment : public testing::Environment {
 }  // namespace
 
 int main(int argc, char** argv) {
+  vdr::Engine();  // the owner of the runtime's process-wide objects, as in a program
   testing::InitGoogleTest(&argc, argv);
   testing::AddGlobalTestEnvironment(new EngineShutdownEnvironment);
   return RUN_ALL_TESTS();

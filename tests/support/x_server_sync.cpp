@@ -10,7 +10,7 @@ namespace vdr::test {
 void SyncWithServer() {
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
-  if (SDL_GetWindowWMInfo(Engine().window, &info) == SDL_TRUE) XSync(info.info.x11.display, False);
+  if (SDL_GetWindowWMInfo(Engine().Window(), &info) == SDL_TRUE) XSync(info.info.x11.display, False);
 }
 
 }  // namespace vdr::test
