@@ -25,8 +25,13 @@ void TakeInputEvents(InputContext& input) {
   SDL_PumpEvents();
   SDL_Event events[32];
   int count;
-  while ((count = SDL_PeepEvents(events, 32, SDL_GETEVENT, SDL_KEYDOWN, SDL_KEYUP)) > 0) {
-    for (int i = 0; i < count; ++i) input.ApplyKeyEvent(events[i].key);
+  // Key, text and layout events in the order they came: a key's text follows it.
+  while ((count = SDL_PeepEvents(events, 32, SDL_GETEVENT, SDL_KEYDOWN, SDL_KEYMAPCHANGED)) > 0) {
+    for (int i = 0; i < count; ++i) {
+      if (events[i].type == SDL_KEYDOWN || events[i].type == SDL_KEYUP) input.ApplyKeyEvent(events[i].key);
+      if (events[i].type == SDL_TEXTINPUT) input.ApplyTextEvent(events[i].text);
+      if (events[i].type == SDL_KEYMAPCHANGED) input.LayoutChanged();
+    }
   }
   while ((count = SDL_PeepEvents(events, 32, SDL_GETEVENT, SDL_MOUSEMOTION, SDL_MOUSEWHEEL)) > 0) {
     for (int i = 0; i < count; ++i) input.ApplyMouseEvent(events[i]);

@@ -12,10 +12,13 @@ namespace vdr {
 namespace {
 InputContext* g_input = nullptr;
 
-uint8_t LayoutCharacterOfCode(uint8_t code) {
-  const SDL_Scancode scancode = SdlScancodeFor(code);
-  if (scancode == SDL_SCANCODE_UNKNOWN) return 0;
-  return LayoutCharacter(SDL_GetKeyFromScancode(scancode), (SDL_GetModState() & KMOD_NUM) != 0);
+// The one character of UTF-8 text when it has a runtime byte (Latin-1), else 0.
+uint8_t SingleLatin1Character(const char* text) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+  if (bytes[0] < 0x80) return bytes[1] == 0 ? bytes[0] : 0;
+  if (bytes[0] != 0xC2 && bytes[0] != 0xC3) return 0;
+  if ((bytes[1] & 0xC0) != 0x80 || bytes[2] != 0) return 0;
+  return static_cast<uint8_t>(((bytes[0] & 0x1F) << 6) | (bytes[1] & 0x3F));
 }
 
 uint32_t ButtonsDown(uint32_t sdlButtons) {
@@ -48,6 +51,8 @@ void InputContext::SetUpDevices(SDL_Window* window, bool captureMouse) {
   hapticLayer_ = joystickLayer_ && SDL_InitSubSystem(SDL_INIT_HAPTIC) == 0;
 
   window_ = window;
+  // Text events tell what the keys type with their modifiers.
+  SDL_StartTextInput();
   TakeEvents();  // SDL's pointer position is up to date
   mouse_.SetPosition(SystemPointer());
   for (int code = 0; code < 256; ++code) {
@@ -107,15 +112,38 @@ void InputContext::ForgetSeenTaps() {
 }
 
 void InputContext::ApplyKeyEvent(const SDL_KeyboardEvent& event) {
+  textKeyCode_ = 0;
   if (!windowActive_) return;
   const uint8_t code = ScanCodeFromSdl(event.keysym.scancode);
   if (code == 0) return;
   held_[code] = event.state == SDL_PRESSED;
   if (held_[code]) {
     unseenPress_[code] = true;
+    uint8_t heldKeys[256];
+    for (int c = 0; c < 256; ++c) heldKeys[c] = held_[c] ? 0x80 : 0;
+    textKeyCode_ = code;
+    textKeyLevel_ = LevelOfKeys(heldKeys);
   } else if (std::none_of(std::begin(held_), std::end(held_), [](bool held) { return held; })) {
     allKeysLetGo_ = true;
   }
+}
+
+void InputContext::ApplyTextEvent(const SDL_TextInputEvent& event) {
+  const uint8_t code = textKeyCode_;
+  textKeyCode_ = 0;
+  if (code == 0 || textKeyLevel_ == kLevelPlain) return;
+  const uint8_t character = SingleLatin1Character(event.text);
+  if (character >= 32) learntLevels_.Learn(code, textKeyLevel_, character);
+}
+
+uint8_t InputContext::LayoutCharacterOf(uint8_t code, LayoutLevel level) const {
+  const SDL_Scancode scancode = SdlScancodeFor(code);
+  if (scancode == SDL_SCANCODE_UNKNOWN) return 0;
+  const uint8_t plain = LayoutCharacter(SDL_GetKeyFromScancode(scancode), (SDL_GetModState() & KMOD_NUM) != 0);
+  if (level == kLevelPlain) return plain;
+  // Until the key has been typed on this level, its plain character.
+  const uint8_t learnt = learntLevels_.Character(code, level);
+  return learnt != 0 ? learnt : plain;
 }
 
 void InputContext::SetWindowActive(bool active) {
@@ -142,7 +170,7 @@ uint8_t InputContext::TypedChar() {
   PollKeyboard();
   if (allKeysLetGo_) typed_.Forget();
   allKeysLetGo_ = false;
-  return typed_.Next(keyState_, LayoutCharacterOfCode);
+  return typed_.Next(keyState_, [this](uint8_t code, LayoutLevel level) { return LayoutCharacterOf(code, level); });
 }
 
 void InputContext::ApplyMouseEvent(const SDL_Event& event) {

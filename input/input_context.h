@@ -64,6 +64,11 @@ class InputContext {
   void ForgetSeenTaps();
   // A key event from the event pump.
   void ApplyKeyEvent(const SDL_KeyboardEvent& event);
+  // The text the system typed for the key event before it: teaches what the
+  // key gives on the level its modifiers chose.
+  void ApplyTextEvent(const SDL_TextInputEvent& event);
+  // The keyboard layout changed.
+  void LayoutChanged() { learntLevels_.Forget(); }
   // Focus changes. When the window comes back, keys and buttons are taken
   // afresh, since they may have changed while it was away.
   void SetWindowActive(bool active);
@@ -104,6 +109,7 @@ class InputContext {
 
  private:
   void TakeEvents();
+  uint8_t LayoutCharacterOf(uint8_t code, LayoutLevel level) const;
 
   InputEventSource eventSource_ = nullptr;
   ScreenSizeSource screenSize_ = nullptr;
@@ -119,6 +125,9 @@ class InputContext {
   bool tapsLastFrame_[256] = {};  // taps found during the frame before
   TypedCharRules typed_;
   bool allKeysLetGo_ = false;  // since the last TypedChar
+  LearntLevels learntLevels_;
+  uint8_t textKeyCode_ = 0;  // the last key pressed, until its text arrives
+  LayoutLevel textKeyLevel_ = kLevelPlain;
 
   MouseTracker mouse_;
   bool pointerShown_ = false;

@@ -172,6 +172,12 @@ TEST_F(InputWindowTest, GermanLayoutKeepsTheCodesAndTypesItsOwnLetters) {
   EXPECT_EQ(TypedChar(), "y");
   Drive("keyup y");
   EXPECT_EQ(TypedChar(), "");
+  Drive("keydown ISO_Level3_Shift keydown q");  // AltGr
+  EXPECT_EQ(TypedChar(), "@");
+  Drive("keyup q keyup ISO_Level3_Shift keydown shift keydown 7");
+  EXPECT_EQ(TypedChar(), "/");
+  Drive("keyup 7 keyup shift");
+  EXPECT_EQ(TypedChar(), "");
   ASSERT_EQ(std::system("setxkbmap us"), 0);
   SyncWithServer();
 }
@@ -200,7 +206,8 @@ TEST_F(InputWindowTest, TypedCharShiftEnterBackspaceAndEscape) {
     const char* keys;
     RuntimeString typed;
   } cases[] = {
-      {"shift+a", "A"}, {"Return", "\n"}, {"KP_Enter", "\n"}, {"BackSpace", "\b"}, {"Escape", ""}, {"Tab", ""},
+      {"shift+a", "A"},         {"shift+1", "!"},     {"shift+minus", "_"}, {"shift+semicolon", ":"},
+      {"shift+slash", "?"},     {"shift+2", "@"},     {"Return", "\n"}, {"KP_Enter", "\n"}, {"BackSpace", "\b"}, {"Escape", ""}, {"Tab", ""},
   };
   for (const auto& c : cases) {
     std::string down, up;

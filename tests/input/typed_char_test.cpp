@@ -15,9 +15,18 @@ const std::map<uint8_t, SDL_Keycode> kUsLayout = {
     {1, SDLK_ESCAPE}, {2, SDLK_1},      {14, SDLK_BACKSPACE}, {15, SDLK_TAB}, {16, SDLK_q},
     {28, SDLK_RETURN}, {30, SDLK_a},    {31, SDLK_s},         {44, SDLK_z},   {57, SDLK_SPACE},
     {71, SDLK_KP_7},  {156, SDLK_KP_ENTER}, {181, SDLK_KP_DIVIDE}, {200, SDLK_UP}, {211, SDLK_DELETE},
+    {3, SDLK_2},      {12, SDLK_MINUS}, {39, SDLK_SEMICOLON}, {53, SDLK_SLASH},
+};
+// What the US keys type with Shift; the AltGr levels type what the plain one does.
+const std::map<uint8_t, uint8_t> kUsShifted = {
+    {2, '!'}, {3, '@'}, {12, '_'}, {39, ':'}, {53, '?'}, {16, 'Q'}, {30, 'A'},
 };
 
-uint8_t UsCharacter(uint8_t code) {
+uint8_t UsCharacter(uint8_t code, LayoutLevel level) {
+  if ((level & kLevelShift) != 0) {
+    const auto shifted = kUsShifted.find(code);
+    if (shifted != kUsShifted.end()) return shifted->second;
+  }
   const auto key = kUsLayout.find(code);
   return key != kUsLayout.end() ? LayoutCharacter(key->second, true) : 0;
 }
@@ -71,15 +80,60 @@ TEST_F(TypedCharTest, ShiftMakesLettersUpperCaseWithoutTypingAgain) {
   EXPECT_EQ(Next(), 0);  // still the same letter
   Release({30});
   Next();
-  Hold({54, 2});  // right Shift leaves digits alone
-  EXPECT_EQ(Next(), '1');
-  Release({54, 2});
-  Next();
   // Layout letters beyond ASCII follow the same rule.
   TypedCharRules rules;
   uint8_t keys[256] = {};
   keys[42] = keys[39] = 0x80;
-  EXPECT_EQ(rules.Next(keys, [](uint8_t code) { return code == 39 ? LayoutCharacter(0xE4, true) : 0; }), 0xC4);
+  EXPECT_EQ(rules.Next(keys, [](uint8_t code, LayoutLevel) { return code == 39 ? LayoutCharacter(0xE4, true) : 0; }),
+            0xC4);
+}
+
+TEST_F(TypedCharTest, ShiftedKeysTypeWhatTheLayoutGivesThem) {
+  struct Case {
+    std::initializer_list<uint8_t> held;
+    int typed;
+  };
+  const Case cases[] = {
+      {{42, 2}, '!'}, {{54, 2}, '!'}, {{42, 3}, '@'}, {{42, 12}, '_'}, {{42, 39}, ':'}, {{54, 53}, '?'},
+      {{2}, '1'},     {{12}, '-'},
+  };
+  for (const Case& c : cases) {
+    TypedCharRules rules;
+    uint8_t keys[256] = {};
+    for (uint8_t code : c.held) keys[code] = 0x80;
+    EXPECT_EQ(rules.Next(keys, UsCharacter), c.typed) << "last held code " << int(*(c.held.end() - 1));
+  }
+  // The shifted character is the one remembered: letting go of Shift types the plain one.
+  Hold({42, 2});
+  EXPECT_EQ(Next(), '!');
+  EXPECT_EQ(Next(), 0);
+  Release({42});
+  EXPECT_EQ(Next(), '1');
+}
+
+TEST(LayoutLevelTest, ModifiersChooseTheLevel) {
+  struct Case {
+    std::initializer_list<uint8_t> held;
+    LayoutLevel level;
+  };
+  const Case cases[] = {
+      {{}, kLevelPlain},          {{42}, kLevelShift},           {{54}, kLevelShift},
+      {{184}, kLevelAltGr},       {{29, 56}, kLevelAltGr},       {{157, 56}, kLevelAltGr},
+      {{29}, kLevelPlain},        {{56}, kLevelPlain},           {{42, 184}, kLevelShiftAltGr},
+  };
+  for (const Case& c : cases) {
+    uint8_t keys[256] = {};
+    for (uint8_t code : c.held) keys[code] = 0x80;
+    EXPECT_EQ(LevelOfKeys(keys), c.level) << "held " << c.held.size();
+  }
+  // A German board: AltGr+Q types "@".
+  TypedCharRules rules;
+  uint8_t keys[256] = {};
+  keys[184] = keys[16] = 0x80;
+  const auto german = [](uint8_t code, LayoutLevel level) -> uint8_t {
+    return code == 16 ? (level == kLevelAltGr ? '@' : 'q') : 0;
+  };
+  EXPECT_EQ(rules.Next(keys, german), '@');
 }
 
 TEST_F(TypedCharTest, KeysTypeTheirCodesOrNothing) {
