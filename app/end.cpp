@@ -23,12 +23,17 @@ void WriteLogNumber(int32_t value) {
 
 [[noreturn]] void ExitProcess() {
   std::fflush(nullptr);
-  std::exit(0);
+  std::exit(EndingOnFatalError() ? 1 : 0);
 }
 
 }  // namespace
 
 void End() {
+  if (EndingOnFatalError()) {
+    const RuntimeString line = FatalErrorLine();
+    std::fprintf(stderr, "%s\n", line.c_str());
+    WriteLogLine(line.c_str());
+  }
   if (Settings().traceRun != 0) {
     const RuntimeErrorStatus& status = ErrorStatus();
     WriteLogLine("-End On Line");

@@ -10,8 +10,10 @@
 
 namespace vdr {
 
-// The orderly end: the position report when tracing, the shutdown sequence,
-// exit code 0. Installed as the runtime's end handler at start-up.
+// The orderly end: after a fatal error its line on standard error and in the
+// log, the position report when tracing, the shutdown sequence, then exit
+// code 0, or 1 after a fatal error. Installed as the runtime's end handler at
+// start-up.
 [[noreturn]] void End();
 // Runs the shutdown sequence, starts the command line, exits with code 0.
 [[noreturn]] void ShutdownAndRun(const RuntimeString& commandLine);

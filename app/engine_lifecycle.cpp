@@ -5,6 +5,8 @@
 #include <link.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -72,16 +74,34 @@ void QuitPlatform() {
   SDL_Quit();
 }
 
-void InitVideo() {
+// The video drivers SDL falls back to when there is no display: their
+// windows are never seen, so a program would run on with nobody to play it.
+bool ShowsNothing(const char* driver) {
+  return driver == nullptr || std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0 ||
+         std::strcmp(driver, "evdev") == 0;
+}
+
+// False, with SDL's error text saying why, when there is no display to use.
+bool InitVideo() {
   // The X11 window class of every runtime window.
   setenv("SDL_VIDEO_X11_WMCLASS", "Vendril", 1);
   SDL_SetHint(SDL_HINT_APP_NAME, "Vendril");
   // The runtime paces frames itself and handles focus loss by pausing.
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
-  SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) return false;
+  // A driver chosen through SDL_VIDEODRIVER is the user's choice.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (std::getenv("SDL_VIDEODRIVER") == nullptr && ShowsNothing(driver)) {
+    SDL_SetError(
+        "there is no display to show it on (only SDL's \"%s\" video driver started, which shows nothing); "
+        "set DISPLAY or WAYLAND_DISPLAY, or choose a driver with SDL_VIDEODRIVER",
+        driver != nullptr ? driver : "");
+    return false;
+  }
   // Neither the screen saver nor monitor power saving while the program runs.
   SDL_DisableScreenSaver();
+  return true;
 }
 
 }  // namespace
@@ -108,7 +128,7 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
 
   DeleteRuntimeLog();                  // 3
   engine.autoPause = 1;                // 4
-  InitVideo();                         // 5: the steady clock needs no set-up
+  if (!InitVideo()) return;            // 5: the steady clock needs no set-up
   WriteLogLine("Init GFX");            // 6
 
   engine.renderContext = std::make_unique<OpenGLLumet>();  // 7

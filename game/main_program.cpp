@@ -1,5 +1,9 @@
 // Granzel's main program: media, intro, playing field and the painting loop.
 
+#include <cstdio>
+#include <string>
+
+#include "files/runtime_log.h"
 #include "game/game_state.h"
 #include "game/grains.h"
 #include "game/hotspots.h"
@@ -88,6 +92,11 @@ void SaveCapture() {
     if (vdr::FileExists(name) == 0) break;
   }
   vdr::SaveScreenshot(name);
+  if (vdr::ErrorStatus().code != 0) {
+    const std::string message = "Granzel: the screenshot " + std::string(name.c_str()) + " could not be written";
+    std::fprintf(stderr, "%s\n", message.c_str());
+    vdr::WriteLogLine(message.c_str());
+  }
 }
 
 }  // namespace

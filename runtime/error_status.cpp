@@ -7,11 +7,12 @@ namespace vdr {
 namespace {
 
 RuntimeErrorStatus g_status;
+bool g_fatal = false;
 
 [[noreturn]] void EndWithoutFrame() {
-  std::fprintf(stderr, "%s (line %d)\n", ErrorText().c_str(), static_cast<int>(g_status.line));
+  if (g_fatal) std::fprintf(stderr, "%s\n", FatalErrorLine().c_str());
   std::fflush(nullptr);
-  std::exit(0);
+  std::exit(g_fatal ? 1 : 0);
 }
 
 EndHandler g_endHandler = nullptr;
@@ -52,7 +53,17 @@ RuntimeString ErrorText() {
 
 void FatalError(int32_t code) {
   RecordError(code);
+  g_fatal = true;
   RunEnd();
+}
+
+bool EndingOnFatalError() { return g_fatal; }
+
+RuntimeString FatalErrorLine() {
+  char text[128];
+  std::snprintf(text, sizeof text, "Vendril: fatal error %s (line %d, module %d)", ErrorText().c_str(),
+                static_cast<int>(g_status.line), static_cast<int>(g_status.currentModule));
+  return RuntimeString(text);
 }
 
 void SetEndHandler(EndHandler handler) { g_endHandler = handler; }

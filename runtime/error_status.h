@@ -39,10 +39,16 @@ const char* ErrorCodeText(int32_t code);
 
 // Records the code and ends the program through END. Never returns.
 [[noreturn]] void FatalError(int32_t code);
+// True once a fatal error has started the end: the program ends with a
+// non-zero exit code and says why.
+bool EndingOnFatalError();
+// "Vendril: fatal error 0009 out of bounds (line 12, module 0)".
+RuntimeString FatalErrorLine();
 
 // END: the application frame installs its orderly end here. Without one
 // (programs and tests that run without the application frame), a fatal error
-// writes the status text to standard error and exits with code 0.
+// writes its line to standard error and exits with code 1; any other end
+// exits with code 0.
 using EndHandler = void (*)();
 void SetEndHandler(EndHandler handler);
 [[noreturn]] void RunEnd();

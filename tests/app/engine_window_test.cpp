@@ -126,9 +126,10 @@ TEST_F(EngineEndTest, FailedAssertionEndsWithCode21) {
         AssertValue(0);
         std::_Exit(3);
       },
-      testing::ExitedWithCode(0), "");
+      testing::ExitedWithCode(1), "Vendril: fatal error 0021 unknown error");
   const auto log = ReadRuntimeLog();
-  ASSERT_GE(log.size(), 7u);
+  ASSERT_GE(log.size(), 8u);
+  EXPECT_EQ(log[log.size() - 8], "Vendril: fatal error 0021 unknown error (line 0, module 0)");
   EXPECT_EQ(log[log.size() - 7], "-End On Line");
   EXPECT_EQ(log[log.size() - 6], "21");
   ExpectOrderlyShutdownLogged();
@@ -144,14 +145,30 @@ TEST_F(EngineEndTest, OutOfBoundsAccessEndsWithTheTraceReport) {
         numbers[10] = 1;
         std::_Exit(3);
       },
-      testing::ExitedWithCode(0), "");
+      testing::ExitedWithCode(1), "Vendril: fatal error 0009 out of bounds \\(line 40, module 2\\)");
   const auto log = ReadRuntimeLog();
-  ASSERT_EQ(log.size(), 10u);
-  EXPECT_EQ(log[3], "-End On Line");
-  EXPECT_EQ(log[4], "9");
-  EXPECT_EQ(log[5], "39");  // error line - 1
-  EXPECT_EQ(log[6], "40");  // current line
-  EXPECT_EQ(log[7], "2");   // module
+  ASSERT_EQ(log.size(), 11u);
+  EXPECT_EQ(log[3], "Vendril: fatal error 0009 out of bounds (line 40, module 2)");
+  EXPECT_EQ(log[4], "-End On Line");
+  EXPECT_EQ(log[5], "9");
+  EXPECT_EQ(log[6], "39");  // error line - 1
+  EXPECT_EQ(log[7], "40");  // current line
+  EXPECT_EQ(log[8], "2");   // module
+  ExpectOrderlyShutdownLogged();
+}
+
+TEST_F(EngineEndTest, FatalErrorWithoutTracingStillSaysWhyAndFails) {
+  EXPECT_EXIT(
+      {
+        test::StartEngine();
+        RuntimeArray<double> numbers;
+        numbers[0] = 1;
+        std::_Exit(3);
+      },
+      testing::ExitedWithCode(1), "Vendril: fatal error 0009 out of bounds");
+  const auto log = ReadRuntimeLog();
+  ASSERT_EQ(log.size(), 6u);
+  EXPECT_EQ(log[3], "Vendril: fatal error 0009 out of bounds (line 0, module 0)");
   ExpectOrderlyShutdownLogged();
 }
 

@@ -2,6 +2,7 @@
 // frame. What its main program does depends on its first argument:
 //   return      returns at once (the program ends through END)
 //   callbyname  calls procedures by name, then returns
+//   fatal       reads from a file channel that was never opened (a fatal error)
 
 #include <cstring>
 
@@ -28,6 +29,7 @@ void Main() {
     vdr::CallByName("VDR_WIN32_MSG");
     vdr::DebugPrint("calls: " + vdr::IntegerText(g_calls) + "\n");
   }
+  if (std::strstr(commandLine.c_str(), "fatal") != nullptr) vdr::ReadByte(5);
 }
 
 const vdr::ProcedureEntry kProcedures[] = {{Known, "known"}, {nullptr, nullptr}};

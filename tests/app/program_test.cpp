@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 
@@ -25,13 +26,26 @@ std::string ReadFile(const std::string& path) {
   return text.str();
 }
 
+struct EnvironmentChange {
+  const char* name;
+  const char* value;  // null: unset
+};
+
 // Runs the probe with one argument and its standard error going to a file;
 // with `traced` this process attaches to it as its debugger. The exit code.
-int RunProbe(const char* argument, const std::string& errorFile, bool traced) {
+int RunProbe(const char* argument, const std::string& errorFile, bool traced,
+             std::initializer_list<EnvironmentChange> environment = {}) {
   const pid_t child = fork();
   if (child == 0) {
     const int fd = open(errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     dup2(fd, 2);
+    for (const EnvironmentChange& change : environment) {
+      if (change.value != nullptr) {
+        setenv(change.name, change.value, 1);
+      } else {
+        unsetenv(change.name);
+      }
+    }
     if (traced) {
       // The leak checker stops threads by tracing them itself, which it
       // cannot do while another tracer is attached.
@@ -70,6 +84,27 @@ TEST(ProgramTest, CallByNameTellsTheDebuggerOnceAboutAnUnknownName) {
   // Without a debugger nothing is said.
   ASSERT_EQ(RunProbe("callbyname", errors, false), 0);
   EXPECT_EQ(ReadFile(errors), "");
+}
+
+TEST(ProgramTest, WithoutADisplayTheProgramSaysSoAndFails) {
+  const std::string errors = RuntimeLogPath() + ".stderr";
+  EXPECT_EQ(RunProbe("return", errors, false,
+                     {{"DISPLAY", nullptr}, {"WAYLAND_DISPLAY", nullptr}, {"SDL_VIDEODRIVER", nullptr}}),
+            1);
+  EXPECT_NE(ReadFile(errors).find("there is no display to show it on"), std::string::npos) << ReadFile(errors);
+  // A driver chosen on purpose is tried; this one has no OpenGL to give.
+  EXPECT_EQ(RunProbe("return", errors, false, {{"DISPLAY", nullptr}, {"SDL_VIDEODRIVER", "dummy"}}), 1);
+  EXPECT_EQ(ReadFile(errors).find("there is no display"), std::string::npos) << ReadFile(errors);
+  EXPECT_NE(ReadFile(errors).find("could not be created"), std::string::npos) << ReadFile(errors);
+}
+
+TEST(ProgramTest, AFatalErrorEndsWithCode1AndItsLine) {
+  const std::string errors = RuntimeLogPath() + ".stderr";
+  ASSERT_EQ(RunProbe("fatal", errors, false), 1);
+  EXPECT_NE(ReadFile(errors).find("Vendril: fatal error 0003 no such file"), std::string::npos) << ReadFile(errors);
+  const std::string log = ReadFile(RuntimeLogPath());
+  EXPECT_NE(log.find("Vendril: fatal error 0003 no such file"), std::string::npos) << log;
+  EXPECT_NE(log.find("vdr is shut down"), std::string::npos) << log;
 }
 
 }  // namespace

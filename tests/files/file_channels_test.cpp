@@ -112,7 +112,7 @@ TEST_P(ChannelReadTest, LinesEndAtLineFeedsAndAtTheEnd) {
   ReadLine(0, line);
   EXPECT_EQ(line, "cd");
   EXPECT_EQ(EndOfFile(0), 1);
-  EXPECT_EXIT(ReadLine(0, line), ExitedWithCode(0), "0003 no such file");
+  EXPECT_EXIT(ReadLine(0, line), ExitedWithCode(1), "0003 no such file");
 }
 
 TEST_P(ChannelReadTest, LongLinesComeInPartsOf1024) {
@@ -166,9 +166,9 @@ TEST_F(FileChannelsTest, ShortMemoryReadKeepsTheBytesThatAreThere) {
   EXPECT_EQ(text, "\x05\x06");
   // Before the start or past the end of the block is no place to read.
   FileSeek(0, -1, 0);
-  EXPECT_EXIT(ReadByte(0), ExitedWithCode(0), "0003 no such file");
+  EXPECT_EXIT(ReadByte(0), ExitedWithCode(1), "0003 no such file");
   FileSeek(0, 7, 0);
-  EXPECT_EXIT(ReadByte(0), ExitedWithCode(0), "0003 no such file");
+  EXPECT_EXIT(ReadByte(0), ExitedWithCode(1), "0003 no such file");
 }
 
 TEST_F(FileChannelsTest, MemoryFilesCannotBeWritten) {
@@ -177,7 +177,7 @@ TEST_F(FileChannelsTest, MemoryFilesCannotBeWritten) {
   EXPECT_EQ(ErrorStatus().code, kErrorNoSuchFile);
   EXPECT_EQ(OpenFile(1, memory_.Name().c_str(), -1), 0);
   EXPECT_EQ(ErrorStatus().code, kErrorNoSuchFile);
-  EXPECT_EXIT(WriteByte(0, 1), ExitedWithCode(0), "0003 no such file");
+  EXPECT_EXIT(WriteByte(0, 1), ExitedWithCode(1), "0003 no such file");
 }
 
 TEST_F(FileChannelsTest, AppendAddsAtTheEnd) {
@@ -205,14 +205,14 @@ TEST_F(FileChannelsTest, FreeChannelSkipsOpenChannels) {
 TEST_F(FileChannelsTest, FaultsEndTheProgram) {
   WriteFile("two", "ab");
   ASSERT_EQ(OpenFile(0, "two", 1), 1);
-  EXPECT_EXIT(OpenFile(8, "two", 1), ExitedWithCode(0), "0007 out of memory");
-  EXPECT_EXIT(ReadByte(-1), ExitedWithCode(0), "0007 out of memory");
+  EXPECT_EXIT(OpenFile(8, "two", 1), ExitedWithCode(1), "0007 out of memory");
+  EXPECT_EXIT(ReadByte(-1), ExitedWithCode(1), "0007 out of memory");
   EXPECT_EQ(EndOfFile(8), 1);
-  EXPECT_EXIT(ReadLong(0), ExitedWithCode(0), "0003 no such file");  // past the end of a disk file
-  EXPECT_EXIT(ReadByte(3), ExitedWithCode(0), "0003 no such file");  // closed
-  EXPECT_EXIT(WriteByte(0, 1), ExitedWithCode(0), "0003 no such file");  // opened for reading
+  EXPECT_EXIT(ReadLong(0), ExitedWithCode(1), "0003 no such file");  // past the end of a disk file
+  EXPECT_EXIT(ReadByte(3), ExitedWithCode(1), "0003 no such file");  // closed
+  EXPECT_EXIT(WriteByte(0, 1), ExitedWithCode(1), "0003 no such file");  // opened for reading
   RuntimeString text;
-  EXPECT_EXIT(ReadText(0, text, 2000000000), ExitedWithCode(0), "0003 no such file");
+  EXPECT_EXIT(ReadText(0, text, 2000000000), ExitedWithCode(1), "0003 no such file");
 }
 
 }  // namespace

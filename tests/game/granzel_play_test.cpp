@@ -92,6 +92,11 @@ bool Differs(const WindowPicture& a, const WindowPicture& b, int x0, int y0, int
   return false;
 }
 
+std::string RuntimeLogText() {
+  std::ifstream log(vdr::TempFolder() + "ErrorLog.txt", std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+}
+
 // Every step waits for what the program shows, never for a fixed time, so
 // that a slow machine only makes the test take longer.
 class GranzelPlayTest : public testing::Test {
@@ -232,9 +237,31 @@ TEST_F(GranzelPlayTest, IntroPouringScreenshotsAndEscape) {
 
   game_->Xdotool("key Escape");
   EXPECT_EQ(game_->WaitForExit(30), 0);
-  std::ifstream log(vdr::TempFolder() + "ErrorLog.txt", std::ios::binary);
-  const std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+  const std::string text = RuntimeLogText();
   EXPECT_NE(text.find("Shut down VDR\r\nvdr is shut down\r\n"), std::string::npos) << text;
+}
+
+TEST_F(GranzelPlayTest, AScreenshotThatCannotBeWrittenIsReported) {
+  ASSERT_TRUE(WaitForPaintingScreen());
+  // The folder the game writes into goes away (a read-only folder does not
+  // stop a test that runs as root).
+  fs::remove_all(game_->folder() + "/Media");
+  const std::string said = "Granzel: the screenshot capt";
+  for (int attempt = 0; attempt < 10 && RuntimeLogText().find(said) == std::string::npos; ++attempt) {
+    game_->Xdotool("key s");
+    game_->WaitFor([&](const WindowPicture&) { return RuntimeLogText().find(said) != std::string::npos; }, 5);
+  }
+  const std::string log = RuntimeLogText();
+  EXPECT_NE(log.find(said), std::string::npos) << log;
+  EXPECT_NE(log.find(".png could not be written"), std::string::npos) << log;
+}
+
+TEST(GranzelStartTest, WithoutItsMediaTheGameSaysWhyAndFails) {
+  ProgramDriver game(GRANZEL_EXECUTABLE, "", vdr::TempFolder() + "nomedia");
+  EXPECT_EQ(game.WaitForExit(60), 1);
+  const std::string log = RuntimeLogText();
+  EXPECT_NE(log.find("Vendril: fatal error 0003 no such file"), std::string::npos) << log;
+  EXPECT_NE(log.find("vdr is shut down"), std::string::npos) << log;
 }
 
 TEST_F(GranzelPlayTest, ColoursAndRain) {

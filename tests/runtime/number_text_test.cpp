@@ -179,11 +179,11 @@ TEST(DataListDeathTest, ReadingPastTheEndIsFatal) {
   RestoreData(list);
   ReadDataNumber();
   ReadDataNumber();
-  EXPECT_EXIT(ReadDataNumber(), testing::ExitedWithCode(0), "0020 out of data");
-  EXPECT_EXIT(ReadDataText(), testing::ExitedWithCode(0), "0020 out of data");
+  EXPECT_EXIT(ReadDataNumber(), testing::ExitedWithCode(1), "0020 out of data");
+  EXPECT_EXIT(ReadDataText(), testing::ExitedWithCode(1), "0020 out of data");
   DataList empty{nullptr, 0, 0};
   RestoreData(empty);
-  EXPECT_EXIT(ReadDataInteger(), testing::ExitedWithCode(0), "0020 out of data");
+  EXPECT_EXIT(ReadDataInteger(), testing::ExitedWithCode(1), "0020 out of data");
 }
 
 }  // namespace

@@ -18,20 +18,20 @@ TEST(RuntimeArrayDeathTest, NegativeFirstIndexCountsFromTheEnd) {
   a[0] = 1;
   EXPECT_EQ(a[-1], 7);
   EXPECT_EQ(a[-10], 1);
-  EXPECT_EXIT(a[10], testing::ExitedWithCode(0), "0009 out of bounds");
-  EXPECT_EXIT(a[-11], testing::ExitedWithCode(0), "0009 out of bounds");
+  EXPECT_EXIT(a[10], testing::ExitedWithCode(1), "0009 out of bounds");
+  EXPECT_EXIT(a[-11], testing::ExitedWithCode(1), "0009 out of bounds");
 }
 
 TEST(RuntimeArrayDeathTest, EveryIndexIsTested) {
   RuntimeArray<int32_t> a;
-  EXPECT_EXIT(a[0], testing::ExitedWithCode(0), "0009 out of bounds");  // never sized
+  EXPECT_EXIT(a[0], testing::ExitedWithCode(1), "0009 out of bounds");  // never sized
   DimArray(a, 3, 4);
   a.At(2, 3) = 5;
   EXPECT_EQ(a.Data()[2 + 3 * 3], 5);
   EXPECT_EQ(a.At(-1, 3), 5);
-  EXPECT_EXIT(a.At(0, 4), testing::ExitedWithCode(0), "0009 out of bounds");
-  EXPECT_EXIT(a.At(0, -1), testing::ExitedWithCode(0), "0009 out of bounds");
-  EXPECT_EXIT(a.At(0, 0, 1), testing::ExitedWithCode(0), "0009 out of bounds");  // no third dimension
+  EXPECT_EXIT(a.At(0, 4), testing::ExitedWithCode(1), "0009 out of bounds");
+  EXPECT_EXIT(a.At(0, -1), testing::ExitedWithCode(1), "0009 out of bounds");
+  EXPECT_EXIT(a.At(0, 0, 1), testing::ExitedWithCode(1), "0009 out of bounds");  // no third dimension
   DimArray(a, 2, 0, 3);
   a.At(1, 0, 2) = 9;
   EXPECT_EQ(a.Data()[1 + 2 * 2], 9);
@@ -42,13 +42,13 @@ TEST(RuntimeArrayDeathTest, NonsenseShapesNeverReachMemory) {
   RuntimeArray<double> a;
   DimArray(a, 3, -2);  // a negative size leaves no valid index in that dimension
   EXPECT_EQ(ArrayBounds(a, 1), -2);
-  EXPECT_EXIT(a.At(0, 0), testing::ExitedWithCode(0), "0009 out of bounds");
+  EXPECT_EXIT(a.At(0, 0), testing::ExitedWithCode(1), "0009 out of bounds");
   RedimArray(a, 4, 2);
   a.At(3, 1) = 1;
   DimArray(a, -100000, 100000, 100000);
   EXPECT_EQ(a.Count(), 0);
-  EXPECT_EXIT(a[0], testing::ExitedWithCode(0), "0009 out of bounds");
-  EXPECT_EXIT(DimArray(a, 100000, 100000), testing::ExitedWithCode(0), "0007 out of memory");
+  EXPECT_EXIT(a[0], testing::ExitedWithCode(1), "0009 out of bounds");
+  EXPECT_EXIT(DimArray(a, 100000, 100000), testing::ExitedWithCode(1), "0007 out of memory");
 }
 
 TEST(RuntimeArrayTest, BoundsGiveEachDimensionsSize) {
@@ -146,7 +146,7 @@ TEST(RuntimeArrayDeathTest, RedimToZeroEmptiesButKeepsStorage) {
   EXPECT_EQ(a.Dimensions(), 0);
   EXPECT_EQ(a.Capacity(), 48);
   EXPECT_NE(a.Data(), nullptr);
-  EXPECT_EXIT(a[0], testing::ExitedWithCode(0), "0009 out of bounds");
+  EXPECT_EXIT(a[0], testing::ExitedWithCode(1), "0009 out of bounds");
 }
 
 TEST(RuntimeArrayDeathTest, DeleteMovesLaterElementsDown) {
@@ -159,8 +159,8 @@ TEST(RuntimeArrayDeathTest, DeleteMovesLaterElementsDown) {
   ArrayDelete(grains, -1);
   ASSERT_EQ(ArrayBounds(grains, 0), 2);
   EXPECT_EQ(grains[-1].x, 2);
-  EXPECT_EXIT(ArrayDelete(grains, 2), testing::ExitedWithCode(0), "0008 unknown error");
-  EXPECT_EXIT(ArrayDelete(grains, -3), testing::ExitedWithCode(0), "0008 unknown error");
+  EXPECT_EXIT(ArrayDelete(grains, 2), testing::ExitedWithCode(1), "0008 unknown error");
+  EXPECT_EXIT(ArrayDelete(grains, -3), testing::ExitedWithCode(1), "0008 unknown error");
   ArrayDelete(grains, 0);
   ArrayDelete(grains, 0);
   EXPECT_EQ(grains.Count(), 0);
@@ -177,7 +177,7 @@ TEST(RuntimeArrayDeathTest, PushAppendsToOneDimensionalStringArrays) {
 
   RuntimeArray<RuntimeString> grid;
   DimArray(grid, 2, 2);
-  EXPECT_EXIT(ArrayPush(grid, "x"), testing::ExitedWithCode(0), "0008 unknown error");
+  EXPECT_EXIT(ArrayPush(grid, "x"), testing::ExitedWithCode(1), "0008 unknown error");
 }
 
 TEST(RuntimeArrayTest, CopyAndListFill) {
