@@ -3,10 +3,7 @@
 
 #include <cmath>
 
-#include "app/frame_cycle.h"
-#include "app/program.h"
-#include "gfx2d/render_context.h"
-#include "runtime/clock.h"
+#include "vendril.h"
 
 namespace {
 
@@ -24,7 +21,7 @@ void Main() {
   for (;;) {
     const double t = vdr::ElapsedMs() / 1000.0;
     const int colour = Channel(t, 0) | Channel(t, 2.1) << 8 | Channel(t, 4.2) << 16;
-    vdr::ActiveRenderContext()->ClearFrame(colour);
+    vdr::ClearScreen(colour);
     vdr::ShowScreen();
   }
 }

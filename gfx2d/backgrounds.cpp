@@ -18,9 +18,9 @@ bool OpenGLLumet::LoadBackground(int32_t background, const char* resolvedName) {
   ClearBackground(background);
   if (!decoded) return false;
   // Pictures that need more than 8 x 8 tiles are refused.
-  const std::optional<BackgroundTiling> tiling = PlanBackgroundTiles(image.width, image.height, maxTextureSize);
+  const std::optional<BackgroundTiling> tiling = PlanBackgroundTiles(image.width, image.height, maxTextureSize_);
   if (!tiling) return false;
-  BackgroundRecord& record = backgrounds[static_cast<size_t>(background)];
+  BackgroundRecord& record = backgrounds_[static_cast<size_t>(background)];
   for (int32_t row = 0; row < tiling->rows; ++row) {
     for (int32_t column = 0; column < tiling->columns; ++column) {
       const ImageRegion region = tiling->Tile(column, row);
@@ -38,11 +38,11 @@ bool OpenGLLumet::LoadBackground(int32_t background, const char* resolvedName) {
 }
 
 void OpenGLLumet::GrabBackground(int32_t background) {
-  if (!IsBackgroundSlot(background) || width < 1 || height < 1) return;
-  BackgroundRecord& record = backgrounds[static_cast<size_t>(background)];
-  const int32_t side = GrabTileSide(width, height, maxTextureSize);
-  const int32_t columns = std::min((width + side - 1) / side, kMaxBackgroundTiles);
-  const int32_t rows = std::min((height + side - 1) / side, kMaxBackgroundTiles);
+  if (!IsBackgroundSlot(background) || width_ < 1 || height_ < 1) return;
+  BackgroundRecord& record = backgrounds_[static_cast<size_t>(background)];
+  const int32_t side = GrabTileSide(width_, height_, maxTextureSize_);
+  const int32_t columns = std::min((width_ + side - 1) / side, kMaxBackgroundTiles);
+  const int32_t rows = std::min((height_ + side - 1) / side, kMaxBackgroundTiles);
   ScopedTextureBinding keep(0);
   for (int32_t row = 0; row < rows; ++row) {
     for (int32_t column = 0; column < columns; ++column) {
@@ -55,9 +55,9 @@ void OpenGLLumet::GrabBackground(int32_t background) {
       }
       const int32_t x = column * side, y = row * side;
       tile.textureWidth = tile.textureHeight = side;
-      tile.width = std::min(side, width - x);
-      tile.height = std::min(side, height - y);
-      glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x, height - y - tile.height, tile.width, tile.height);
+      tile.width = std::min(side, width_ - x);
+      tile.height = std::min(side, height_ - y);
+      glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x, height_ - y - tile.height, tile.width, tile.height);
     }
   }
   record.columns = columns;
@@ -66,7 +66,7 @@ void OpenGLLumet::GrabBackground(int32_t background) {
 
 void OpenGLLumet::DrawBackground(int32_t background) {
   if (!IsBackgroundSlot(background)) return;
-  BackgroundRecord& record = backgrounds[static_cast<size_t>(background)];
+  BackgroundRecord& record = backgrounds_[static_cast<size_t>(background)];
   if (record.columns == 0) return;
   glDisable(GL_ALPHA_TEST);
   EnableTexturingOnUnitZeroOnly();
@@ -92,7 +92,7 @@ void OpenGLLumet::DrawBackground(int32_t background) {
 
 void OpenGLLumet::ClearBackground(int32_t background) {
   if (!IsBackgroundSlot(background)) return;
-  BackgroundRecord& record = backgrounds[static_cast<size_t>(background)];
+  BackgroundRecord& record = backgrounds_[static_cast<size_t>(background)];
   for (BackgroundTile& tile : record.tiles) {
     DeleteTexture(tile.texture);
     tile = BackgroundTile{};

@@ -15,7 +15,7 @@ void AlphaMode(double level) {
 }
 
 void SmoothShading(double flag) {
-  if (OpenGLLumet* c = ActiveRenderContext()) c->smoothing = flag != 0;
+  if (OpenGLLumet* c = ActiveRenderContext()) c->SetSmoothing(flag != 0);
 }
 
 void DrawSprite(double slot, double x, double y) {

@@ -28,25 +28,25 @@ void LoadFont(const RuntimeString& file, double font) {
     c->LoadFontFile(ToInt(font), "");
     return;
   }
-  c->currentFont = ClampFontNumber(ToInt(font));
+  c->SelectFont(ClampFontNumber(ToInt(font)));
   std::string name;
   if (!MemoryContext().Resolve(file.c_str(), name)) name.clear();
-  LoadResolvedFont(*c, c->currentFont, name.c_str());
+  LoadResolvedFont(*c, c->CurrentFont(), name.c_str());
 }
 
 void SetFont(double font) {
-  if (OpenGLLumet* c = ActiveRenderContext()) c->currentFont = ClampFontNumber(ToInt(font));
+  if (OpenGLLumet* c = ActiveRenderContext()) c->SelectFont(ClampFontNumber(ToInt(font)));
 }
 
 void PrintText(const RuntimeString& text, double x, double y) {
   if (OpenGLLumet* c = ActiveRenderContext()) {
-    c->DrawText(c->currentFont, text.view(), static_cast<float>(x), static_cast<float>(y), 0.0f);
+    c->DrawText(c->CurrentFont(), text.view(), static_cast<float>(x), static_cast<float>(y), 0.0f);
   }
 }
 
 void GetFontSize(int32_t& width, int32_t& height) {
   const OpenGLLumet* c = ActiveRenderContext();
-  const FontGrid grid = c != nullptr ? c->FontCellSize(c->currentFont) : FontGrid{};
+  const FontGrid grid = c != nullptr ? c->FontCellSize(c->CurrentFont()) : FontGrid{};
   width = grid.cellWidth;
   height = grid.cellHeight;
 }
@@ -77,7 +77,7 @@ void LoadDefaultFont() {
   if (MemoryContext().Resolve("smalfont.png", name) || MemoryContext().Resolve("smalfont.bmp", name)) {
     LoadResolvedFont(*c, 0, name.c_str());
   }
-  c->currentFont = 0;
+  c->SelectFont(0);
 }
 
 }  // namespace vdr

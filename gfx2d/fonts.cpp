@@ -13,7 +13,7 @@ bool OpenGLLumet::LoadFontFile(int32_t font, const char* resolvedName) {
   const int32_t slot = FontSpriteSlot(ClampFontNumber(font));
   FreeSprite(slot);
   PixelImage image;
-  return resolvedName != nullptr && *resolvedName != 0 && LoadImage(resolvedName, fontColourKey, image) &&
+  return resolvedName != nullptr && *resolvedName != 0 && LoadImage(resolvedName, fontColourKey_, image) &&
          UploadSprite(slot, image, false);
 }
 
@@ -22,26 +22,26 @@ void OpenGLLumet::InstallBuiltInFont(int32_t font) {
 }
 
 FontGrid OpenGLLumet::FontCellSize(int32_t font) const {
-  const SpriteRecord& sprite = sprites[FontSpriteSlot(ClampFontNumber(font))];
+  const SpriteRecord& sprite = sprites_[FontSpriteSlot(ClampFontNumber(font))];
   return FontGridFor(sprite.width, sprite.height);
 }
 
 void OpenGLLumet::DrawText(int32_t font, std::string_view text, float x, float y, float z) {
   const int32_t slot = FontSpriteSlot(ClampFontNumber(font));
-  const SpriteRecord& sprite = sprites[slot];
+  const SpriteRecord& sprite = sprites_[slot];
   if (text.empty() || sprite.Empty()) return;
   const int64_t count = 4 * static_cast<int64_t>(text.size());
-  if (!textVertices.Reserve(count)) return;
-  textVertices.SetCount(static_cast<int32_t>(count));
-  LayOutText(text, x, y, z, sprite, textVertices.Data());
+  if (!textVertices_.Reserve(count)) return;
+  textVertices_.SetCount(static_cast<int32_t>(count));
+  LayOutText(text, x, y, z, sprite, textVertices_.Data());
   BindSprite(slot);
   SetTextureFilter(true);  // font pictures are drawn texel for pixel
-  const TextVertex* vertices = textVertices.Data();
+  const TextVertex* vertices = textVertices_.Data();
   glEnableClientState(GL_VERTEX_ARRAY);
   glEnableClientState(GL_TEXTURE_COORD_ARRAY);
   glVertexPointer(3, GL_FLOAT, sizeof(TextVertex), &vertices->x);
   glTexCoordPointer(2, GL_FLOAT, sizeof(TextVertex), &vertices->u);
-  glDrawArrays(GL_TRIANGLE_STRIP, 0, textVertices.Count());
+  glDrawArrays(GL_TRIANGLE_STRIP, 0, textVertices_.Count());
   glDisableClientState(GL_TEXTURE_COORD_ARRAY);
   glDisableClientState(GL_VERTEX_ARRAY);
 }

@@ -15,16 +15,16 @@ Framebuffer FramebufferOf(const ScreenRecord& screen) { return {screen.framebuff
 }  // namespace
 
 int32_t OpenGLLumet::TargetHeight() const {
-  if (IsScreenNumber(currentScreen) && screens[currentScreen].HasFramebuffer()) {
-    return sprites[screens[currentScreen].slot].height;
+  if (IsScreenNumber(currentScreen_) && screens_[currentScreen_].HasFramebuffer()) {
+    return sprites_[screens_[currentScreen_].slot].height;
   }
-  return height;
+  return height_;
 }
 
 void OpenGLLumet::CreateScreen(int32_t screen, int32_t slot, int32_t w, int32_t h) {
   if (!IsScreenNumber(screen) || !IsSpriteSlot(slot)) return;
-  if (currentScreen == screen) EndScreen();
-  ScreenRecord& record = screens[screen];
+  if (currentScreen_ == screen) EndScreen();
+  ScreenRecord& record = screens_[screen];
   if (record.HasFramebuffer()) {
     Framebuffer old = FramebufferOf(record);
     ReleaseFramebuffer(old);
@@ -32,12 +32,12 @@ void OpenGLLumet::CreateScreen(int32_t screen, int32_t slot, int32_t w, int32_t 
   record = ScreenRecord{};
   record.slot = slot;
   FreeSprite(slot);
-  if (w < 1 || h < 1 || w > maxTextureSize || h > maxTextureSize) return;
+  if (w < 1 || h < 1 || w > maxTextureSize_ || h > maxTextureSize_) return;
 
   // A transparent picture of the screen's size.
   PixelImage clear;
   if (!clear.Reset(w, h)) return;
-  SpriteRecord& sprite = sprites[slot];
+  SpriteRecord& sprite = sprites_[slot];
   const std::optional<TextureSize> made = MakeTexture(clear, 0, 0, 0, 0, sprite.texture, nullptr, false, false);
   if (!made) return;
   sprite.textureWidth = made->width;
@@ -57,12 +57,12 @@ void OpenGLLumet::CreateScreen(int32_t screen, int32_t slot, int32_t w, int32_t 
 }
 
 void OpenGLLumet::UseScreen(int32_t screen) {
-  if (currentScreen != kWindowTarget) EndScreen();
+  if (currentScreen_ != kWindowTarget) EndScreen();
   // Only a screen whose picture exists can be drawn into.
-  if (!IsScreenNumber(screen) || sprites[screens[screen].slot].Empty()) return;
-  currentScreen = screen;
-  ScreenRecord& record = screens[screen];
-  const SpriteRecord& sprite = sprites[record.slot];
+  if (!IsScreenNumber(screen) || sprites_[screens_[screen].slot].Empty()) return;
+  currentScreen_ = screen;
+  ScreenRecord& record = screens_[screen];
+  const SpriteRecord& sprite = sprites_[record.slot];
   if (record.HasFramebuffer()) {
     record.savedBinding = CurrentFramebufferBinding();
     AttachFramebuffer(FramebufferOf(record), sprite.texture);
@@ -72,19 +72,19 @@ void OpenGLLumet::UseScreen(int32_t screen) {
     // aside, the area made transparent and the screen's picture put back.
     SetViewport(0, 0, sprite.width, sprite.height);
     GrabSprite(kScratchSpriteSlot, 0, 0, sprite.width, sprite.height);
-    DrawRect(0, 0, sprite.width, sprite.height, colourKey);
+    DrawRect(0, 0, sprite.width, sprite.height, colourKey_);
     DrawSprite(record.slot, 0, 0);
   }
-  sprites.DropMask(record.slot);
+  sprites_.DropMask(record.slot);
 }
 
 void OpenGLLumet::EndScreen() {
-  if (IsScreenNumber(currentScreen)) {
-    const ScreenRecord& record = screens[currentScreen];
+  if (IsScreenNumber(currentScreen_)) {
+    const ScreenRecord& record = screens_[currentScreen_];
     if (record.HasFramebuffer()) {
       Gl().glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, static_cast<GLuint>(record.savedBinding));
     } else {
-      const SpriteRecord& sprite = sprites[record.slot];
+      const SpriteRecord& sprite = sprites_[record.slot];
       // Opaque drawing for the copies, whatever mode the screen was drawn in.
       SetViewport(0, 0, sprite.width, sprite.height);
       GrabSprite(record.slot, 0, 0, sprite.width, sprite.height);
@@ -92,35 +92,35 @@ void OpenGLLumet::EndScreen() {
       DrawSprite(kScratchSpriteSlot, 0, 0);
     }
   }
-  currentScreen = kWindowTarget;
+  currentScreen_ = kWindowTarget;
   SetViewport(0, 0, 0, 0);
 }
 
 void OpenGLLumet::ReleaseScreens() {
-  if (currentScreen != kWindowTarget) EndScreen();
-  for (ScreenRecord& record : screens) {
+  if (currentScreen_ != kWindowTarget) EndScreen();
+  for (ScreenRecord& record : screens_) {
     Framebuffer framebuffer = FramebufferOf(record);
-    if (contextReady) ReleaseFramebuffer(framebuffer);
+    if (contextReady_) ReleaseFramebuffer(framebuffer);
     record = ScreenRecord{};
   }
 }
 
 int32_t OpenGLLumet::StoredColourKey() {
-  if (colourKey == 0 || colourKey == kNoColourKey) return 0;
+  if (colourKey_ == 0 || colourKey_ == kNoColourKey) return 0;
   // Without room for the probe pixel the key is taken as it is (exact on
   // displays with 8 bits per channel); the result is in the read-back order
   // blue, green, red.
-  if (viewport.w < 5 || viewport.h < 5) {
-    return (colourKey >> 16 & 0xFF) | (colourKey & 0xFF00) | (colourKey & 0xFF) << 16;
+  if (viewport_.w < 5 || viewport_.h < 5) {
+    return (colourKey_ >> 16 & 0xFF) | (colourKey_ & 0xFF00) | (colourKey_ & 0xFF) << 16;
   }
   // The probe pixel is drawn opaque, whatever the blending mode.
   const bool blending = glIsEnabled(GL_BLEND) == GL_TRUE;
   glDisable(GL_BLEND);
-  const GLint x = viewport.x + 4;
-  const GLint y = TargetHeight() - 5 - viewport.y;
+  const GLint x = viewport_.x + 4;
+  const GLint y = TargetHeight() - 5 - viewport_.y;
   uint8_t before[4] = {}, probe[4] = {};
   glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, before);
-  SetPixel(4, 4, colourKey);
+  SetPixel(4, 4, colourKey_);
   glReadPixels(x, y, 1, 1, GL_BGRA, GL_UNSIGNED_BYTE, probe);
   SetPixel(4, 4, before[0] | before[1] << 8 | before[2] << 16);
   if (blending) glEnable(GL_BLEND);
@@ -128,10 +128,10 @@ int32_t OpenGLLumet::StoredColourKey() {
 }
 
 bool OpenGLLumet::GrabSprite(int32_t slot, int32_t x, int32_t y, int32_t w, int32_t h) {
-  if (!IsSpriteSlot(slot) || w < 1 || h < 1 || w > maxTextureSize || h > maxTextureSize) return false;
-  SpriteRecord& sprite = sprites[slot];
+  if (!IsSpriteSlot(slot) || w < 1 || h < 1 || w > maxTextureSize_ || h > maxTextureSize_) return false;
+  SpriteRecord& sprite = sprites_[slot];
   sprite.frameWidth = sprite.frameHeight = 0;
-  sprites.DropMask(slot);
+  sprites_.DropMask(slot);
   const int32_t tw = TextureSide(w);
   const int32_t th = TextureSide(h);
   if (sprite.texture == 0 || sprite.textureWidth != tw || sprite.textureHeight != th) {
@@ -163,7 +163,7 @@ bool OpenGLLumet::GrabSprite(int32_t slot, int32_t x, int32_t y, int32_t w, int3
   glPixelStorei(GL_PACK_ROW_LENGTH, tw);
   glReadPixels(x, bottom, w, h, GL_BGRA, GL_UNSIGNED_BYTE, stagingPixels_.data());
   glPixelStorei(GL_PACK_ROW_LENGTH, 0);
-  if (colourKey != kNoColourKey) {
+  if (colourKey_ != kNoColourKey) {
     for (int32_t row = 0; row < h; ++row) {
       uint8_t* pixel = stagingPixels_.data() + static_cast<size_t>(row) * tw * 4;
       for (int32_t column = 0; column < w; ++column, pixel += 4) {

@@ -10,9 +10,9 @@ void OpenGLLumet::BeginPrimitive(int32_t colour) {
   glDisable(GL_ALPHA_TEST);
   // Drawn in the colour key, a primitive leaves transparent pixels (with
   // blending off) or nothing (with blending on).
-  const bool keyed = colour == colourKey && colourKey != kNoColourKey;
+  const bool keyed = colour == colourKey_ && colourKey_ != kNoColourKey;
   glColor4ub(static_cast<GLubyte>(colour), static_cast<GLubyte>(colour >> 8), static_cast<GLubyte>(colour >> 16),
-             keyed ? 0 : static_cast<GLubyte>(alphaLevel * 255.0f));
+             keyed ? 0 : static_cast<GLubyte>(alphaLevel_ * 255.0f));
   BindSprite(-1);
   // Shifted a little into the pixel, so edges and points land on whole pixels.
   glMatrixMode(GL_PROJECTION);
@@ -25,7 +25,7 @@ void OpenGLLumet::EndPrimitive() {
   glMatrixMode(GL_PROJECTION);
   glPopMatrix();
   glMatrixMode(GL_MODELVIEW);
-  glColor4f(1, 1, 1, alphaLevel);
+  glColor4f(1, 1, 1, alphaLevel_);
   glEnable(GL_ALPHA_TEST);
 }
 
@@ -65,28 +65,28 @@ void OpenGLLumet::SetPixel(int32_t x, int32_t y, int32_t colour) {
 void OpenGLLumet::StartPoly(int32_t slot, int32_t mode) {
   const bool textured = slot >= 0;
   batchSlot_ = textured ? slot : -1;
-  batchDrawable_ = !textured || (IsSpriteSlot(slot) && !sprites[slot].Empty());
+  batchDrawable_ = !textured || (IsSpriteSlot(slot) && !sprites_[slot].Empty());
   BatchTexture texture;
   if (textured && batchDrawable_) {
-    const SpriteRecord& s = sprites[slot];
+    const SpriteRecord& s = sprites_[slot];
     texture = {true, s.height, 1.0f / static_cast<float>(s.textureWidth), 1.0f / static_cast<float>(s.textureHeight)};
   }
   BindSprite(batchDrawable_ ? batchSlot_ : -1);
-  batch.Start(mode, texture);
+  batch_.Start(mode, texture);
 }
 
 void OpenGLLumet::PolyVector(float x, float y, float tx, float ty, int32_t colour) {
-  batch.Add(x, y, tx, ty, colour, colourKey, alphaLevel);
+  batch_.Add(x, y, tx, ty, colour, colourKey_, alphaLevel_);
 }
 
-void OpenGLLumet::PolyNewStrip() { batch.NewStrip(); }
+void OpenGLLumet::PolyNewStrip() { batch_.NewStrip(); }
 
 void OpenGLLumet::EndPoly() {
   static constexpr GLenum kModes[] = {GL_TRIANGLE_FAN, GL_TRIANGLES, GL_TRIANGLE_STRIP};
-  const int32_t mode = batch.Mode();
-  if (!batchDrawable_ || mode < 0 || mode > 2 || batch.Count() == 0) return;
-  const BatchVertex* vertices = batch.Vertices();
-  const bool textured = batch.Texture().textured;
+  const int32_t mode = batch_.Mode();
+  if (!batchDrawable_ || mode < 0 || mode > 2 || batch_.Count() == 0) return;
+  const BatchVertex* vertices = batch_.Vertices();
+  const bool textured = batch_.Texture().textured;
   BindSprite(textured ? batchSlot_ : -1);
   glEnableClientState(GL_VERTEX_ARRAY);
   glVertexPointer(2, GL_FLOAT, sizeof(BatchVertex), &vertices->x);
@@ -95,7 +95,7 @@ void OpenGLLumet::EndPoly() {
     glTexCoordPointer(2, GL_FLOAT, sizeof(BatchVertex), &vertices->u);
     ApplySmoothing();
   }
-  const bool colours = batch.UsesVertexColours() || alphaLevel != 1.0f;
+  const bool colours = batch_.UsesVertexColours() || alphaLevel_ != 1.0f;
   // Per-vertex colours are shaded smoothly. Dithering stays off: it changes
   // nothing at 8 bits per channel, and switching it on and off around every
   // batch costs Mesa's rasterizer ten times the draw itself.
@@ -104,10 +104,10 @@ void OpenGLLumet::EndPoly() {
     glEnableClientState(GL_COLOR_ARRAY);
     glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(BatchVertex), &vertices->red);
   }
-  glDrawArrays(kModes[mode], 0, batch.Count());
+  glDrawArrays(kModes[mode], 0, batch_.Count());
   if (colours) {
     glDisableClientState(GL_COLOR_ARRAY);
-    glColor4f(1, 1, 1, alphaLevel);
+    glColor4f(1, 1, 1, alphaLevel_);
     glShadeModel(GL_FLAT);
   }
   glDisableClientState(GL_TEXTURE_COORD_ARRAY);

@@ -59,7 +59,7 @@ OpenGLLumet::OpenGLLumet() = default;
 
 OpenGLLumet::~OpenGLLumet() {
   Close();
-  if (glContext != nullptr) SDL_GL_DeleteContext(glContext);
+  if (glContext_ != nullptr) SDL_GL_DeleteContext(glContext_);
 }
 
 SDL_Window* OpenGLLumet::CreateWindow(int w, int h, int samples) {
@@ -76,7 +76,7 @@ SDL_Window* OpenGLLumet::CreateWindow(int w, int h, int samples) {
 }
 
 bool OpenGLLumet::CreateContext(int w, int h, int depth, int multisampleFlag) {
-  multisample = multisampleFlag;
+  multisample_ = multisampleFlag;
   if (w <= 0 || h <= 0) {
     w = w <= 0 ? 640 : w;
     h = h <= 0 ? 480 : h;
@@ -89,23 +89,23 @@ bool OpenGLLumet::CreateContext(int w, int h, int depth, int multisampleFlag) {
     if (samples == 0) break;
   }
   if (created == nullptr) return false;
-  window = created;
-  width = w;
-  height = h;
-  bitsPerPixel = depth != 0 ? depth : DesktopBitsPerPixel();
-  fullScreen = false;
+  window_ = created;
+  width_ = w;
+  height_ = h;
+  bitsPerPixel_ = depth != 0 ? depth : DesktopBitsPerPixel();
+  fullScreen_ = false;
 
-  if (glContext == nullptr) glContext = SDL_GL_CreateContext(window);
-  if (glContext == nullptr || SDL_GL_MakeCurrent(window, glContext) != 0) return false;
+  if (glContext_ == nullptr) glContext_ = SDL_GL_CreateContext(window_);
+  if (glContext_ == nullptr || SDL_GL_MakeCurrent(window_, glContext_) != 0) return false;
   SDL_GL_SetSwapInterval(0);  // frames are paced by the runtime's own clock
 
   CheckSoftwareRenderer();
-  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTextureSize);
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTextureSize_);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   LoadEntryPoints();
-  SDL_HideWindow(window);
+  SDL_HideWindow(window_);
   SetViewport(0, 0, 0, 0);
-  contextReady = true;
+  contextReady_ = true;
   return true;
 }
 
@@ -120,7 +120,7 @@ void OpenGLLumet::CheckSoftwareRenderer() {
   const size_t n = std::fread(text, 1, 2047, file);
   std::fclose(file);
   const std::string message = SoftwareRendererMessage(std::string(text, n));
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, "No OpenGL Hardware Drivers", message.c_str(), window);
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, "No OpenGL Hardware Drivers", message.c_str(), window_);
 }
 
 bool OpenGLLumet::HasExtension(const char* name) const {
@@ -128,74 +128,75 @@ bool OpenGLLumet::HasExtension(const char* name) const {
 }
 
 bool OpenGLLumet::GoFullScreen() {
-  if (window == nullptr) return false;
-  const int display = SDL_GetWindowDisplayIndex(window) < 0 ? 0 : SDL_GetWindowDisplayIndex(window);
+  if (window_ == nullptr) return false;
+  const int display = SDL_GetWindowDisplayIndex(window_) < 0 ? 0 : SDL_GetWindowDisplayIndex(window_);
   const int desktopDepth = DesktopBitsPerPixel();
   // A display mode of exactly our size: with our depth first when it differs
   // from the desktop's, then with the size alone.
   auto tryMode = [&](bool matchDepth) {
     for (int i = 0; i < SDL_GetNumDisplayModes(display); ++i) {
       SDL_DisplayMode mode;
-      if (SDL_GetDisplayMode(display, i, &mode) != 0 || mode.w != width || mode.h != height) continue;
-      if (matchDepth && static_cast<int>(SDL_BITSPERPIXEL(mode.format)) != bitsPerPixel) continue;
-      if (SDL_SetWindowDisplayMode(window, &mode) == 0 && SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) == 0) {
+      if (SDL_GetDisplayMode(display, i, &mode) != 0 || mode.w != width_ || mode.h != height_) continue;
+      if (matchDepth && static_cast<int>(SDL_BITSPERPIXEL(mode.format)) != bitsPerPixel_) continue;
+      if (SDL_SetWindowDisplayMode(window_, &mode) == 0 &&
+          SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) == 0) {
         return true;
       }
     }
     return false;
   };
-  const bool depthMatters = bitsPerPixel != 0 && bitsPerPixel != desktopDepth;
+  const bool depthMatters = bitsPerPixel_ != 0 && bitsPerPixel_ != desktopDepth;
   if (!(depthMatters && tryMode(true)) && !tryMode(false)) {
     WriteLogLine("No Fullscreen Mode available");
     GoWindowed();
     return false;
   }
   // The one context stays current on the same window, so every texture stays valid.
-  SDL_ShowWindow(window);
-  SDL_RaiseWindow(window);
+  SDL_ShowWindow(window_);
+  SDL_RaiseWindow(window_);
   SetViewport(0, 0, 0, 0);
-  fullScreen = true;
+  fullScreen_ = true;
   return true;
 }
 
 bool OpenGLLumet::GoWindowed() {
-  if (window == nullptr) return false;
-  if (fullScreen) {
-    SDL_SetWindowFullscreen(window, 0);
+  if (window_ == nullptr) return false;
+  if (fullScreen_) {
+    SDL_SetWindowFullscreen(window_, 0);
     SDL_Delay(500);
   }
-  SDL_SetWindowSize(window, width, height);
-  const int display = SDL_GetWindowDisplayIndex(window) < 0 ? 0 : SDL_GetWindowDisplayIndex(window);
-  SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED_DISPLAY(display), SDL_WINDOWPOS_CENTERED_DISPLAY(display));
-  SDL_ShowWindow(window);
-  SDL_RaiseWindow(window);
+  SDL_SetWindowSize(window_, width_, height_);
+  const int display = SDL_GetWindowDisplayIndex(window_) < 0 ? 0 : SDL_GetWindowDisplayIndex(window_);
+  SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(display), SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+  SDL_ShowWindow(window_);
+  SDL_RaiseWindow(window_);
   SetViewport(0, 0, 0, 0);
-  fullScreen = false;
+  fullScreen_ = false;
   return true;
 }
 
 bool OpenGLLumet::HideWindow() {
-  if (window == nullptr) return false;
-  if (fullScreen) SDL_SetWindowFullscreen(window, 0);
-  SDL_HideWindow(window);
-  fullScreen = false;
+  if (window_ == nullptr) return false;
+  if (fullScreen_) SDL_SetWindowFullscreen(window_, 0);
+  SDL_HideWindow(window_);
+  fullScreen_ = false;
   return true;
 }
 
 bool OpenGLLumet::SetScreen(int w, int h, int depth, int fullScreenFlag) {
-  if (w != 0) width = w;
-  if (h != 0) height = h;
-  if (depth != 0) bitsPerPixel = depth;
+  if (w != 0) width_ = w;
+  if (h != 0) height_ = h;
+  if (depth != 0) bitsPerPixel_ = depth;
   return fullScreenFlag != 0 ? GoFullScreen() : GoWindowed();
 }
 
 void OpenGLLumet::SetViewport(int x, int y, int w, int h) {
-  viewport = ResolveViewport(Rect{x, y, w, h}, width, height);
-  const Rect gl = GlViewportFor(viewport, TargetHeight());
+  viewport_ = ResolveViewport(Rect{x, y, w, h}, width_, height_);
+  const Rect gl = GlViewportFor(viewport_, TargetHeight());
   glViewport(gl.x, gl.y, gl.w, gl.h);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  glOrtho(0, viewport.w, viewport.h, 0, -1, 1);
+  glOrtho(0, viewport_.w, viewport_.h, 0, -1, 1);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
   ResetDrawingState();
@@ -216,11 +217,11 @@ void OpenGLLumet::ResetDrawingState() {
   glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
   glHint(GL_POLYGON_SMOOTH_HINT, GL_FASTEST);
 
-  smoothing = true;
+  smoothing_ = true;
   UnbindTextures();
   glDisable(GL_BLEND);
   glEnable(GL_ALPHA_TEST);
-  alphaLevel = 1.0f;
+  alphaLevel_ = 1.0f;
   glColor4f(1, 1, 1, 1);
 }
 
@@ -234,12 +235,12 @@ void OpenGLLumet::UnbindTextures() {
     glEnable(GL_COLOR_MATERIAL);
   }
   glDisable(GL_TEXTURE_2D);
-  bound = BoundTextures{};
+  bound_ = BoundTextures{};
 }
 
 void OpenGLLumet::SetScreenSize(int w, int h) {
-  width = w;
-  height = h;
+  width_ = w;
+  height_ = h;
   SetViewport(0, 0, 0, 0);
 }
 
@@ -250,9 +251,9 @@ void OpenGLLumet::ClearFrame(int32_t colour) {
 }
 
 void OpenGLLumet::PresentFrame() {
-  if (window == nullptr) return;
+  if (window_ == nullptr) return;
   EndScreen();  // every frame is presented from the window's back buffer
-  SDL_GL_SwapWindow(window);
+  SDL_GL_SwapWindow(window_);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
@@ -262,19 +263,19 @@ void OpenGLLumet::StartFrame() {
 }
 
 void OpenGLLumet::Close() {
-  if (window == nullptr) return;
+  if (window_ == nullptr) return;
   // Textures and framebuffers go while the context is still current.
   ReleaseScreens();
   for (int32_t slot = 0; slot < kSpriteSlots; ++slot) FreeSprite(slot);
   for (int32_t background = 0; background < kBackgroundSlots; ++background) ClearBackground(background);
-  if (fullScreen) SDL_SetWindowFullscreen(window, 0);  // give the desktop its mode back
-  fullScreen = false;
-  SDL_GL_MakeCurrent(window, nullptr);
-  contextReady = false;
-  SDL_DestroyWindow(window);
-  window = nullptr;
-  width = 0;
-  height = 0;
+  if (fullScreen_) SDL_SetWindowFullscreen(window_, 0);  // give the desktop its mode back
+  fullScreen_ = false;
+  SDL_GL_MakeCurrent(window_, nullptr);
+  contextReady_ = false;
+  SDL_DestroyWindow(window_);
+  window_ = nullptr;
+  width_ = 0;
+  height_ = 0;
 }
 
 }  // namespace vdr

@@ -129,32 +129,62 @@ class OpenGLLumet {
   FontGrid FontCellSize(int32_t font) const;
   void DrawText(int32_t font, std::string_view text, float x, float y, float z);
 
-  SDL_Window* window = nullptr;
-  SDL_GLContext glContext = nullptr;
-  int width = 0;
-  int height = 0;
-  int bitsPerPixel = 0;
-  bool fullScreen = false;
-  int multisample = 0;
-  Rect viewport;
-  int32_t colourKey = kDefaultSpriteColourKey;  // sprites and primitives
-  int32_t fontColourKey = kDefaultFontColourKey;
-  bool contextReady = false;
+  // What the context is now; the tables change only through the commands above.
+  SDL_Window* Window() const { return window_; }
+  bool ContextReady() const { return contextReady_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  int BitsPerPixel() const { return bitsPerPixel_; }
+  bool FullScreen() const { return fullScreen_; }
+  const Rect& Viewport() const { return viewport_; }
+  int32_t MaxTextureSize() const { return maxTextureSize_; }
+  float AlphaLevel() const { return alphaLevel_; }
+  const BoundTextures& Bound() const { return bound_; }
+  // The offscreen screen drawn into, or kWindowTarget.
+  int32_t CurrentScreen() const { return currentScreen_; }
+  const SpriteRecord& Sprite(int32_t slot) const { return sprites_[slot]; }
+  int32_t FirstEmptyProgramSlot() const { return sprites_.FirstEmptyProgramSlot(); }
+  const ScreenRecord& Screen(int32_t screen) const { return screens_[static_cast<size_t>(screen)]; }
+  const BackgroundRecord& Background(int32_t background) const {
+    return backgrounds_[static_cast<size_t>(background)];
+  }
 
-  BoundTextures bound;
-  float alphaLevel = 0;
-  bool smoothing = true;
-  int32_t currentScreen = kWindowTarget;
-  int32_t currentFont = 0;
-  int32_t maxTextureSize = 0;
-
-  SpriteTable sprites;
-  ScreenTable screens;
-  BackgroundTable backgrounds;
-  PolygonBatch batch;
-  VertexBuffer<TextVertex> textVertices;
+  // Settings of the drawing commands.
+  int32_t CurrentFont() const { return currentFont_; }
+  void SelectFont(int32_t font) { currentFont_ = font; }
+  int32_t ColourKey() const { return colourKey_; }
+  void SetColourKey(int32_t key) { colourKey_ = key; }
+  int32_t FontColourKey() const { return fontColourKey_; }
+  void SetFontColourKey(int32_t key) { fontColourKey_ = key; }
+  bool Smoothing() const { return smoothing_; }
+  void SetSmoothing(bool on) { smoothing_ = on; }
 
  private:
+  SDL_Window* window_ = nullptr;
+  SDL_GLContext glContext_ = nullptr;
+  int width_ = 0;
+  int height_ = 0;
+  int bitsPerPixel_ = 0;
+  bool fullScreen_ = false;
+  int multisample_ = 0;
+  Rect viewport_;
+  int32_t colourKey_ = kDefaultSpriteColourKey;  // sprites and primitives
+  int32_t fontColourKey_ = kDefaultFontColourKey;
+  bool contextReady_ = false;
+
+  BoundTextures bound_;
+  float alphaLevel_ = 0;
+  bool smoothing_ = true;
+  int32_t currentScreen_ = kWindowTarget;
+  int32_t currentFont_ = 0;
+  int32_t maxTextureSize_ = 0;
+
+  SpriteTable sprites_;
+  ScreenTable screens_;
+  BackgroundTable backgrounds_;
+  PolygonBatch batch_;
+  VertexBuffer<TextVertex> textVertices_;
+
   SDL_Window* CreateWindow(int w, int h, int samples);
   void CheckSoftwareRenderer();
   void ResetDrawingState();

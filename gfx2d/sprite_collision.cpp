@@ -18,7 +18,7 @@ bool OpenGLLumet::SpriteCollision(int32_t slot1, int32_t x1, int32_t y1, int32_t
   auto shape = [&](int32_t slot, int32_t x, int32_t y) {
     const AlphaMask* mask = CollisionMask(slot);
     if (mask == nullptr) return CollisionShape{nullptr, 0, x, y, 0, 0};
-    const SpriteRecord& s = sprites[slot];
+    const SpriteRecord& s = sprites_[slot];
     return CollisionShape{mask, s.height, x, y, s.width, s.height};
   };
   const CollisionShape first = shape(slot1, x1, y1);
@@ -30,7 +30,7 @@ bool OpenGLLumet::AnimCollision(int32_t slot1, int32_t frame1, int32_t x1, int32
                                 int32_t frame2, int32_t x2, int32_t y2) {
   auto shape = [&](int32_t slot, int32_t frame, int32_t x, int32_t y) {
     const AlphaMask* mask = CollisionMask(slot);
-    const SpriteRecord* s = mask != nullptr ? &sprites[slot] : nullptr;
+    const SpriteRecord* s = mask != nullptr ? &sprites_[slot] : nullptr;
     // Frames of a sprite without a frame size are never drawn, so never collide.
     if (s == nullptr || s->frameWidth <= 0 || s->frameHeight <= 0) return CollisionShape{nullptr, 0, x, y, 0, 0};
     const FrameCell cell = AnimFrameCell(s->width, s->frameWidth, frame);

@@ -18,7 +18,7 @@ void LoadSpriteCommand(const RuntimeString& file, int32_t slot, bool normalMap) 
   context->FreeSprite(slot);
   std::string name;
   if (!MemoryContext().Resolve(file.c_str(), name) ||
-      !context->LoadSpriteFile(slot, name.c_str(), context->colourKey, normalMap)) {
+      !context->LoadSpriteFile(slot, name.c_str(), context->ColourKey(), normalMap)) {
     RecordError(kErrorNoSuchFile);
   }
 }
@@ -64,8 +64,8 @@ void GetSpriteSize(double slot, int32_t& width, int32_t& height) {
   const int32_t s = ToInt(slot);
   width = height = 0;
   if (context == nullptr || !IsSpriteSlot(s)) return;
-  width = context->sprites[s].width;
-  height = context->sprites[s].height;
+  width = context->Sprite(s).width;
+  height = context->Sprite(s).height;
 }
 
 void GetSpriteSize(double slot, double& width, double& height) {
@@ -77,19 +77,20 @@ void GetSpriteSize(double slot, double& width, double& height) {
 
 int32_t GenSprite() {
   const OpenGLLumet* context = ActiveRenderContext();
-  return context != nullptr ? context->sprites.FirstEmptyProgramSlot() : -1;
+  return context != nullptr ? context->FirstEmptyProgramSlot() : -1;
 }
 
 int32_t SpriteTextureId(double slot) {
   const OpenGLLumet* context = ActiveRenderContext();
   const int32_t s = ToInt(slot);
-  return context != nullptr && IsSpriteSlot(s) ? static_cast<int32_t>(context->sprites[s].texture) : 0;
+  return context != nullptr && IsSpriteSlot(s) ? static_cast<int32_t>(context->Sprite(s).texture) : 0;
 }
 
 void SetTransparency(double colour) {
   OpenGLLumet* context = ActiveRenderContext();
   if (context == nullptr) return;
-  context->colourKey = context->fontColourKey = ToInt(colour);
+  context->SetColourKey(ToInt(colour));
+  context->SetFontColourKey(ToInt(colour));
 }
 
 }  // namespace vdr

@@ -15,16 +15,16 @@ void OpenGLLumet::AlphaMode(float level) {
   if (level == 0.0f) {
     glDisable(GL_BLEND);
     glEnable(GL_ALPHA_TEST);
-    alphaLevel = 1.0f;
+    alphaLevel_ = 1.0f;
   } else {
     glDisable(GL_ALPHA_TEST);
     glBlendFunc(GL_SRC_ALPHA, level > 0.0f ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
-    alphaLevel = std::min(1.0f, std::fabs(level));  // a NaN level counts as 1
+    alphaLevel_ = std::min(1.0f, std::fabs(level));  // a NaN level counts as 1
   }
-  glColor4f(1, 1, 1, alphaLevel);
+  glColor4f(1, 1, 1, alphaLevel_);
 }
 
-void OpenGLLumet::ApplySmoothing() { SetTextureFilter(!smoothing); }
+void OpenGLLumet::ApplySmoothing() { SetTextureFilter(!smoothing_); }
 
 void OpenGLLumet::DrawTexturedQuad(int32_t slot, const Quad& quad, bool clampToEdge) {
   BindSprite(slot);
@@ -45,26 +45,26 @@ ScreenRect RectAt(float x, float y, float w, float h) { return {x, y, x + w, y +
 }  // namespace
 
 void OpenGLLumet::DrawSprite(int32_t slot, int32_t x, int32_t y) {
-  if (!Drawable(sprites, slot)) return;
-  const SpriteRecord& s = sprites[slot];
+  if (!Drawable(sprites_, slot)) return;
+  const SpriteRecord& s = sprites_[slot];
   DrawTexturedQuad(slot, MakeQuad(RectAt(x, y, s.width, s.height), PictureTexCorners(s)), false);
 }
 
 void OpenGLLumet::StretchSprite(int32_t slot, int32_t x, int32_t y, int32_t w, int32_t h) {
-  if (!Drawable(sprites, slot)) return;
-  DrawTexturedQuad(slot, MakeQuad(RectAt(x, y, w, h), PictureTexCorners(sprites[slot])), true);
+  if (!Drawable(sprites_, slot)) return;
+  DrawTexturedQuad(slot, MakeQuad(RectAt(x, y, w, h), PictureTexCorners(sprites_[slot])), true);
 }
 
 void OpenGLLumet::ZoomSprite(int32_t slot, int32_t x, int32_t y, float sx, float sy) {
-  if (!Drawable(sprites, slot)) return;
-  const SpriteRecord& s = sprites[slot];
+  if (!Drawable(sprites_, slot)) return;
+  const SpriteRecord& s = sprites_[slot];
   const PixelRect r = ZoomedRect(x, y, s.width, s.height, sx, sy);
   StretchSprite(slot, r.x, r.y, r.w, r.h);
 }
 
 void OpenGLLumet::RotoZoomSprite(int32_t slot, int32_t x, int32_t y, float angle, float zoom) {
-  if (!Drawable(sprites, slot)) return;
-  const SpriteRecord& s = sprites[slot];
+  if (!Drawable(sprites_, slot)) return;
+  const SpriteRecord& s = sprites_[slot];
   const float cx = static_cast<float>(int64_t{x} + (s.width >> 1));
   const float cy = static_cast<float>(int64_t{y} + (s.height >> 1));
   const TexCorners tex = InsetHalfTexel(PictureTexCorners(s), s);
@@ -72,21 +72,21 @@ void OpenGLLumet::RotoZoomSprite(int32_t slot, int32_t x, int32_t y, float angle
 }
 
 void OpenGLLumet::DrawAnim(int32_t slot, int32_t frame, int32_t x, int32_t y) {
-  if (!Animated(sprites, slot)) return;
-  const SpriteRecord& s = sprites[slot];
+  if (!Animated(sprites_, slot)) return;
+  const SpriteRecord& s = sprites_[slot];
   DrawTexturedQuad(slot, MakeQuad(RectAt(x, y, s.frameWidth, s.frameHeight), FrameTexCorners(s, frame)), false);
 }
 
 void OpenGLLumet::StretchAnim(int32_t slot, int32_t frame, int32_t x, int32_t y, int32_t w, int32_t h) {
-  if (!Animated(sprites, slot)) return;
+  if (!Animated(sprites_, slot)) return;
   // The far edges reach a tenth of a pixel further, so stretched frames close up.
   const ScreenRect rect = RectAt(x, y, static_cast<float>(w) + 0.1f, static_cast<float>(h) + 0.1f);
-  DrawTexturedQuad(slot, MakeQuad(rect, FrameTexCorners(sprites[slot], frame)), true);
+  DrawTexturedQuad(slot, MakeQuad(rect, FrameTexCorners(sprites_[slot], frame)), true);
 }
 
 void OpenGLLumet::RotoZoomAnim(int32_t slot, int32_t frame, int32_t x, int32_t y, float angle, float zoom) {
-  if (!Animated(sprites, slot)) return;
-  const SpriteRecord& s = sprites[slot];
+  if (!Animated(sprites_, slot)) return;
+  const SpriteRecord& s = sprites_[slot];
   const float cx = static_cast<float>(int64_t{x} + s.frameWidth / 2);
   const float cy = static_cast<float>(int64_t{y} + s.frameHeight / 2);
   const TexCorners tex = InsetHalfTexel(FrameTexCorners(s, frame), s);

@@ -14,26 +14,26 @@
 namespace vdr {
 
 void OpenGLLumet::DeleteTexture(uint32_t& texture) {
-  if (texture != 0 && contextReady) glDeleteTextures(1, &texture);
+  if (texture != 0 && contextReady_) glDeleteTextures(1, &texture);
   texture = 0;
 }
 
 void OpenGLLumet::FreeSprite(int32_t slot) {
   if (!IsSpriteSlot(slot)) return;
-  SpriteRecord& sprite = sprites[slot];
+  SpriteRecord& sprite = sprites_[slot];
   DeleteTexture(sprite.texture);
   DeleteTexture(sprite.mipmapTexture);
   sprite.textureWidth = sprite.textureHeight = -1;
   sprite.width = sprite.height = 0;
   sprite.uExtent = sprite.vExtent = 1.0f;
-  sprites.DropMask(slot);
+  sprites_.DropMask(slot);
 }
 
 std::optional<OpenGLLumet::TextureSize> OpenGLLumet::MakeTexture(const PixelImage& image, int32_t x, int32_t y,
                                                                  int32_t w, int32_t h, uint32_t& texture,
                                                                  uint32_t* mipmapTexture, bool normalMap,
                                                                  bool nearest) {
-  const std::optional<ImageRegion> region = TextureRegion(image, x, y, w, h, maxTextureSize);
+  const std::optional<ImageRegion> region = TextureRegion(image, x, y, w, h, maxTextureSize_);
   TextureImage texels;
   if (!region || !BuildTexture(image, *region, nearest, texels)) return std::nullopt;
   if (normalMap && !ApplyNormalMap(texels)) return std::nullopt;
@@ -72,7 +72,7 @@ bool OpenGLLumet::UploadSprite(int32_t slot, const PixelImage& image, bool norma
   if (!IsSpriteSlot(slot)) return false;
   FreeSprite(slot);
   if (image.width == 0 || image.height == 0) return false;
-  SpriteRecord& sprite = sprites[slot];
+  SpriteRecord& sprite = sprites_[slot];
   const bool font = IsFontSlot(slot);
   const std::optional<TextureSize> made = MakeTexture(image, 0, 0, 0, 0, sprite.texture,
                                                       font ? nullptr : &sprite.mipmapTexture, normalMap && !font, font);
@@ -99,8 +99,8 @@ bool OpenGLLumet::LoadSpriteFile(int32_t slot, const char* resolvedName, int32_t
 }
 
 bool OpenGLLumet::SpritePixels(int32_t slot, PixelImage& image) {
-  if (!IsSpriteSlot(slot) || sprites[slot].Empty()) return false;
-  const SpriteRecord& sprite = sprites[slot];
+  if (!IsSpriteSlot(slot) || sprites_[slot].Empty()) return false;
+  const SpriteRecord& sprite = sprites_[slot];
   if (!image.Reset(sprite.width, sprite.height)) return false;
   glPixelStorei(GL_PACK_ALIGNMENT, 4);
   glPixelStorei(GL_PACK_ROW_LENGTH, 0);
@@ -120,8 +120,8 @@ bool OpenGLLumet::SpritePixels(int32_t slot, PixelImage& image) {
 }
 
 bool OpenGLLumet::UpdateSprite(int32_t slot, const int32_t* pixels, int64_t count) {
-  if (!IsSpriteSlot(slot) || sprites[slot].Empty() || pixels == nullptr) return false;
-  const SpriteRecord& sprite = sprites[slot];
+  if (!IsSpriteSlot(slot) || sprites_[slot].Empty() || pixels == nullptr) return false;
+  const SpriteRecord& sprite = sprites_[slot];
   if (int64_t{sprite.width} * sprite.height != count) return false;
   if (sprite.width > sprite.textureWidth || sprite.height > sprite.textureHeight) return false;
   // Rows go in bottom-up, as the texture holds them.
@@ -139,14 +139,14 @@ bool OpenGLLumet::UpdateSprite(int32_t slot, const int32_t* pixels, int64_t coun
     glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, sprite.width, sprite.height, GL_RGBA, GL_UNSIGNED_BYTE,
                     stagingPixels_.data());
   }
-  sprites.DropMask(slot);
+  sprites_.DropMask(slot);
   return true;
 }
 
 void OpenGLLumet::SetSpriteAnim(int32_t slot, int32_t frameWidth, int32_t frameHeight) {
-  if (!IsSpriteSlot(slot) || sprites[slot].width <= 0) return;
-  sprites[slot].frameWidth = frameWidth;
-  sprites[slot].frameHeight = frameHeight;
+  if (!IsSpriteSlot(slot) || sprites_[slot].width <= 0) return;
+  sprites_[slot].frameWidth = frameWidth;
+  sprites_[slot].frameHeight = frameHeight;
 }
 
 void OpenGLLumet::BindSprite(int32_t slot) {
@@ -155,15 +155,15 @@ void OpenGLLumet::BindSprite(int32_t slot) {
     return;
   }
   EnableTexturingOnUnitZeroOnly();
-  glBindTexture(GL_TEXTURE_2D, sprites[slot].texture);
+  glBindTexture(GL_TEXTURE_2D, sprites_[slot].texture);
   SetTextureWrap(GL_REPEAT);
-  bound = BoundTextures{slot, -1, false};
+  bound_ = BoundTextures{slot, -1, false};
 }
 
 const AlphaMask* OpenGLLumet::CollisionMask(int32_t slot) {
-  if (!IsSpriteSlot(slot) || sprites[slot].Empty()) return nullptr;
-  if (const AlphaMask* mask = sprites.Mask(slot)) return mask;
-  const SpriteRecord& sprite = sprites[slot];
+  if (!IsSpriteSlot(slot) || sprites_[slot].Empty()) return nullptr;
+  if (const AlphaMask* mask = sprites_.Mask(slot)) return mask;
+  const SpriteRecord& sprite = sprites_[slot];
   auto mask = std::make_unique<AlphaMask>();
   mask->width = sprite.textureWidth;
   mask->height = sprite.textureHeight;
@@ -174,8 +174,8 @@ const AlphaMask* OpenGLLumet::CollisionMask(int32_t slot) {
     glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, mask->alpha.data());
   }
   glPixelStorei(GL_PACK_ALIGNMENT, 4);
-  sprites.SetMask(slot, std::move(mask));
-  return sprites.Mask(slot);
+  sprites_.SetMask(slot, std::move(mask));
+  return sprites_.Mask(slot);
 }
 
 }  // namespace vdr

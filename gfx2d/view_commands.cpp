@@ -7,8 +7,8 @@ namespace vdr {
 
 void GetScreenSize(int32_t& w, int32_t& h) {
   const OpenGLLumet* context = ActiveRenderContext();
-  w = context != nullptr ? context->width : 0;
-  h = context != nullptr ? context->height : 0;
+  w = context != nullptr ? context->Width() : 0;
+  h = context != nullptr ? context->Height() : 0;
 }
 
 void GetScreenSize(double& w, double& h) {
@@ -25,7 +25,7 @@ void SetViewport(double x, double y, double w, double h) {
 
 void GetViewport(int32_t& x, int32_t& y, int32_t& w, int32_t& h) {
   const OpenGLLumet* context = ActiveRenderContext();
-  const Rect viewport = context != nullptr ? context->viewport : Rect{};
+  const Rect viewport = context != nullptr ? context->Viewport() : Rect{};
   x = viewport.x;
   y = viewport.y;
   w = viewport.w;

@@ -41,7 +41,7 @@ int32_t PlayMovie(const RuntimeString& name, double loop) {
   std::string resolved;
   if (!DiskContext().Resolve(name.c_str(), resolved)) return kCannotOpen;
   OpenGLLumet* context = ActiveRenderContext();
-  if (context == nullptr || !context->contextReady) return kCannotOpen;
+  if (context == nullptr || !context->ContextReady()) return kCannotOpen;
   std::unique_ptr<ShownMedia>& shown = Engine().shownMedia;
   auto owned = std::make_unique<ShownMovie>(*context);
   MovieSurface& surface = owned->surface;

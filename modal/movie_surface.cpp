@@ -70,9 +70,9 @@ void MovieSurface::DrawFrameTexture(Rect rect) {
 
 void MovieSurface::Present(MpvMovie& movie) {
   if (!framebuffers_) {
-    DrawMovie(movie, 0, context_.width, context_.height, true);
+    DrawMovie(movie, 0, context_.Width(), context_.Height(), true);
   } else {
-    const Rect shown = FitMovie(context_.width, context_.height, movie.SourceWidth(), movie.SourceHeight());
+    const Rect shown = FitMovie(context_.Width(), context_.Height(), movie.SourceWidth(), movie.SourceHeight());
     if (shown.w > 0 && shown.h > 0 && PrepareTarget(shown.w, shown.h)) {
       DrawMovie(movie, framebuffer_, shown.w, shown.h, false);
       DrawFrameTexture(shown);

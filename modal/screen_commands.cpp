@@ -19,7 +19,7 @@ void SetScreen(double width, double height, double fullScreenFlag) {
   settings.screenHeight = ToInt(height);
   settings.fullScreen = ToInt(fullScreenFlag);
   context->SetScreen(settings.screenWidth, settings.screenHeight, 0, settings.fullScreen);
-  if (InputContext* input = ActiveInput()) input->WindowChanged(context->window);
+  if (InputContext* input = ActiveInput()) input->WindowChanged(context->Window());
   for (int frame = 0; frame < 5; ++frame) ShowScreen();
 }
 

@@ -79,7 +79,7 @@ void ScreenPair() {
     UseScreen(-1);
   });
   std::printf("UseScreen(0), 1-pixel DrawRect, UseScreen(-1) on a 480 x 320 screen (%s): %.1f us\n",
-              ActiveRenderContext()->screens[0].HasFramebuffer() ? "framebuffer" : "copying", us);
+              ActiveRenderContext()->Screen(0).HasFramebuffer() ? "framebuffer" : "copying", us);
 }
 
 void Update() {

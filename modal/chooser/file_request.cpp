@@ -58,8 +58,8 @@ class ChooserRun {
 
  private:
   ChooserLayout Layout() const {
-    const FontGrid cell = context_.FontCellSize(context_.currentFont);
-    return LayOutChooser(context_.width, context_.height, cell.cellWidth, cell.cellHeight,
+    const FontGrid cell = context_.FontCellSize(context_.CurrentFont());
+    return LayOutChooser(context_.Width(), context_.Height(), cell.cellWidth, cell.cellHeight,
                          chooser_.Mode() == ChooserMode::kSave);
   }
 
@@ -77,7 +77,7 @@ class ChooserRun {
     }
     if (Follow(chooser_.Typed(typed.empty() ? 0 : static_cast<uint8_t>(typed[0])), chosen)) return true;
     const MouseReading reading = input_.ReadMouse();
-    const MousePoint at = input_.ClampMouseToScreen(context_.width, context_.height);
+    const MousePoint at = input_.ClampMouseToScreen(context_.Width(), context_.Height());
     const PointerFrame pointer{at.x, at.y, reading.left != 0, input_.LeftPressesAtLastRead(), reading.wheel, Clock()};
     return Follow(mouse_.Frame(pointer, layout, chooser_), chosen);
   }

@@ -299,8 +299,8 @@ TEST_F(EngineWindowTest, ViewportOriginMapsToItsWindowPixel) {
   GetViewport(x, y, w, h);
   EXPECT_EQ(x, 10);
   EXPECT_EQ(y, 20);
-  EXPECT_EQ(w, context.width);
-  EXPECT_EQ(h, context.height);
+  EXPECT_EQ(w, context.Width());
+  EXPECT_EQ(h, context.Height());
   SetViewport(0, 0, 0, 0);
 }
 
@@ -333,7 +333,7 @@ TEST_F(EngineWindowTest, CallByNameIsCaseSensitive) {
 TEST_F(EngineWindowTest, FullScreenWithoutAMatchingModeFallsBackToAWindow) {
   OpenGLLumet& context = *ActiveRenderContext();
   EXPECT_FALSE(context.SetScreen(333, 222, 0, 1));
-  EXPECT_FALSE(context.fullScreen);
+  EXPECT_FALSE(context.FullScreen());
   const auto log = ReadRuntimeLog();
   EXPECT_EQ(log.back(), "No Fullscreen Mode available");
   int w, h;

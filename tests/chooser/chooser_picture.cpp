@@ -55,8 +55,8 @@ void Main() {
   OpenGLLumet& context = *ActiveRenderContext();
   context.GrabBackground(kBackgroundRecord);
   FileChooser chooser(ChooserMode::kOpen, ParseFileFilter("Pictures|*.png;*.jpg;*.bmp|All files|*.*"));
-  const FontGrid cell = context.FontCellSize(context.currentFont);
-  const ChooserLayout layout = LayOutChooser(context.width, context.height, cell.cellWidth, cell.cellHeight, false);
+  const FontGrid cell = context.FontCellSize(context.CurrentFont());
+  const ChooserLayout layout = LayOutChooser(context.Width(), context.Height(), cell.cellWidth, cell.cellHeight, false);
   chooser.SetVisibleRows(layout.visibleRows);
   chooser.SetEntries(ListCurrentFolder(chooser.Filter()));
   chooser.Highlight(8);  // "Dunes.jpg"

@@ -113,7 +113,7 @@ TEST_F(ChooserWindowTest, InputTextEditsOverTheScreenItStartedOn) {
     }
   }
   EXPECT_TRUE(edited);
-  EXPECT_EQ(ActiveRenderContext()->backgrounds[3].columns, 0);
+  EXPECT_EQ(ActiveRenderContext()->Background(3).columns, 0);
 }
 
 TEST_F(ChooserWindowTest, OpenPicksAFileInASubFolderByKeyboard) {
@@ -127,7 +127,7 @@ TEST_F(ChooserWindowTest, OpenPicksAFileInASubFolderByKeyboard) {
   EXPECT_EQ(EscapeEnds(), 1);
   // The program's frame goes on from its own picture.
   EXPECT_EQ(test::ReadBackPixel(10, 10), kGreen);
-  EXPECT_EQ(ActiveRenderContext()->backgrounds[4].columns, 0);
+  EXPECT_EQ(ActiveRenderContext()->Background(4).columns, 0);
 }
 
 TEST_F(ChooserWindowTest, SaveTakesATypedNameInTheFolderBrowsed) {

@@ -37,7 +37,7 @@ std::string WritePicture(const std::string& name, int32_t width, int32_t height)
 TEST_F(CaptureTest, BackgroundLoadsInTilesAndStartsEveryFrame) {
   LoadBackground(WritePicture("bg.png", 1000, 600).c_str());
   EXPECT_EQ(ErrorStatus().code, 0);
-  const BackgroundRecord& bg = ActiveRenderContext()->backgrounds[0];
+  const BackgroundRecord& bg = ActiveRenderContext()->Background(0);
   EXPECT_EQ(bg.columns, 2);
   EXPECT_EQ(bg.rows, 2);
   EXPECT_EQ(bg.tiles[0].width, 512);
@@ -60,7 +60,7 @@ TEST_F(CaptureTest, BackgroundsFailToBlack) {
     LoadBackground(WritePicture("good-bg.png", 64, 64).c_str());
     LoadBackground(file.c_str());
     EXPECT_EQ(ErrorStatus().code, kErrorNoSuchFile);
-    EXPECT_EQ(ActiveRenderContext()->backgrounds[0].columns, 0);
+    EXPECT_EQ(ActiveRenderContext()->Background(0).columns, 0);
     EXPECT_EQ(Pixel(5, 5), 0);
     ShowScreen();
     EXPECT_EQ(Pixel(5, 5), 0);
@@ -85,7 +85,7 @@ TEST_F(CaptureTest, SavedScreenshotMatchesTheFrame) {
   // The window is saved even while a framebuffer screen is current (a
   // copying screen draws into the window itself).
   CreateScreen(0, 63, 40, 40);
-  const bool framebuffer = ActiveRenderContext()->screens[0].HasFramebuffer();
+  const bool framebuffer = ActiveRenderContext()->Screen(0).HasFramebuffer();
   for (const char* name : {"shot.png", "shot.bmp"}) {
     const std::string path = test::TempPath(name);
     if (framebuffer) UseScreen(0);

@@ -58,7 +58,7 @@ TEST_F(DrawingTest, AlphaModesBlendAsAsked) {
   DrawSprite(31, 0, 0);
   EXPECT_EQ(Pixel(0, 0), 0);
   EXPECT_EQ(Pixel(1, 0), test::kWhite);
-  EXPECT_EQ(ActiveRenderContext()->alphaLevel, 1.0f);
+  EXPECT_EQ(ActiveRenderContext()->AlphaLevel(), 1.0f);
 }
 
 TEST_F(DrawingTest, RectanglesLinesAndPixels) {

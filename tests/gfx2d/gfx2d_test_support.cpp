@@ -61,10 +61,10 @@ int32_t Pixel(int x, int y) { return ReadBackPixel(x, y); }
 PixelImage ReadFrame() {
   const OpenGLLumet& context = *ActiveRenderContext();
   PixelImage frame;
-  frame.Reset(context.width, context.height);
+  frame.Reset(context.Width(), context.Height());
   glReadBuffer(GL_BACK);
   glPixelStorei(GL_PACK_ALIGNMENT, 4);
-  glReadPixels(0, 0, context.width, context.height, GL_RGBA, GL_UNSIGNED_BYTE, frame.pixels.data());
+  glReadPixels(0, 0, context.Width(), context.Height(), GL_RGBA, GL_UNSIGNED_BYTE, frame.pixels.data());
   FlipRows(frame);
   return frame;
 }
@@ -74,7 +74,7 @@ void FreshFrame(int32_t clearColour) {
   OpenGLLumet& context = *ActiveRenderContext();
   UseScreen(-1);
   SetTransparency(kKey);
-  context.fontColourKey = 0;
+  context.SetFontColourKey(0);
   ClearScreen(clearColour);
   ClearErrorCode();
 }

@@ -32,7 +32,7 @@ class ScreenTest : public ::testing::Test {
 };
 
 TEST_F(ScreenTest, TheRunUsesThePathItWasStartedFor) {
-  EXPECT_EQ(ActiveRenderContext()->screens[0].HasFramebuffer(), !Copying());
+  EXPECT_EQ(ActiveRenderContext()->Screen(0).HasFramebuffer(), !Copying());
 }
 
 TEST_F(ScreenTest, EndingWithoutAScreenOnlyResetsTheViewport) {
@@ -40,16 +40,16 @@ TEST_F(ScreenTest, EndingWithoutAScreenOnlyResetsTheViewport) {
   SetViewport(10, 10, 50, 50);
   AlphaMode(0.5);
   UseScreen(-1);
-  EXPECT_EQ(context.currentScreen, -1);
-  EXPECT_EQ(context.viewport, (Rect{0, 0, context.width, context.height}));
-  EXPECT_EQ(context.alphaLevel, 1.0f);
+  EXPECT_EQ(context.CurrentScreen(), -1);
+  EXPECT_EQ(context.Viewport(), (Rect{0, 0, context.Width(), context.Height()}));
+  EXPECT_EQ(context.AlphaLevel(), 1.0f);
   EXPECT_EQ(Pixel(20, 20), test::kBlue);
   EXPECT_EQ(Pixel(0, 0), test::kBlue);
 }
 
 TEST_F(ScreenTest, ScreenDrawsFromItsTopLeftAndClipsAtItsSize) {
   UseScreen(0);
-  EXPECT_EQ(ActiveRenderContext()->currentScreen, 0);
+  EXPECT_EQ(ActiveRenderContext()->CurrentScreen(), 0);
   DrawRect(-10, -10, 300, 300, test::kRed);
   SetPixel(0, 0, test::kGreen);
   SetPixel(99, 49, test::kWhite);
@@ -118,17 +118,17 @@ TEST_F(ScreenTest, TheFrameCycleEndsTheScreenBeforePresenting) {
   UseScreen(0);
   DrawRect(0, 0, 100, 50, test::kRed);
   ShowScreen();
-  EXPECT_EQ(ActiveRenderContext()->currentScreen, -1);
+  EXPECT_EQ(ActiveRenderContext()->CurrentScreen(), -1);
   DrawSprite(kScreenSlot, 10, 10);
   EXPECT_EQ(Pixel(10, 10), test::kRed);
 }
 
 TEST_F(ScreenTest, UnusableScreensLeaveTheWindowAsTarget) {
   UseScreen(40);
-  EXPECT_EQ(ActiveRenderContext()->currentScreen, -1);
+  EXPECT_EQ(ActiveRenderContext()->CurrentScreen(), -1);
   CreateScreen(1, 201, 0, 10);  // no picture
   UseScreen(1);
-  EXPECT_EQ(ActiveRenderContext()->currentScreen, -1);
+  EXPECT_EQ(ActiveRenderContext()->CurrentScreen(), -1);
   DrawRect(0, 0, 5, 5, test::kRed);
   EXPECT_EQ(Pixel(2, 2), test::kRed);
 }
@@ -141,7 +141,7 @@ TEST_F(ScreenTest, GrabSpriteTakesAWindowRectangle) {
   SetSpriteAnim(kScreenSlot + 1, 1, 1);
   AlphaMode(0.5);  // blending does not disturb how the key is recognised
   EXPECT_EQ(GrabSprite(kScreenSlot + 1, 0, 0, 20, 10), 1);
-  const SpriteRecord& s = ActiveRenderContext()->sprites[kScreenSlot + 1];
+  const SpriteRecord& s = ActiveRenderContext()->Sprite(kScreenSlot + 1);
   EXPECT_EQ(s.width, 20);
   EXPECT_EQ(s.height, 10);
   EXPECT_EQ(s.textureWidth, 32);

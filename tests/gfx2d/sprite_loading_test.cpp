@@ -16,7 +16,7 @@ namespace {
 using test::FreshFrame;
 using test::Pixel;
 
-const SpriteRecord& Record(int32_t slot) { return ActiveRenderContext()->sprites[slot]; }
+const SpriteRecord& Record(int32_t slot) { return ActiveRenderContext()->Sprite(slot); }
 
 class SpriteLoadingTest : public ::testing::Test {
  protected:
