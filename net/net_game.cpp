@@ -164,14 +164,15 @@ void NetGame::RemovePlayer(int32_t id) {
 }
 
 bool NetGame::Send(const NetMessage& message) {
+  const std::string bytes = EncodeMessage(message);
+  // Held while sending, so the network thread cannot close the handle under it.
+  std::lock_guard<std::mutex> sending(sendLock_);
   int32_t handle;
   {
     Guard guard(lock_);
     handle = state_.serverHandle;
   }
   if (handle < 0) return false;
-  const std::string bytes = EncodeMessage(message);
-  std::lock_guard<std::mutex> sending(sendLock_);
   return SocketLayer().Send(handle, bytes.data(), bytes.size(), nullptr) == static_cast<int32_t>(bytes.size());
 }
 

@@ -99,7 +99,9 @@ class NetGame {
   NetGameState state_;
   std::condition_variable_any changed_;  // a reply or an id came, the thread ended
   std::thread thread_;
-  std::mutex sendLock_;  // one message at a time on the server connection
+  // One message at a time on the server connection, which stays open while
+  // one is sent; taken before the state lock.
+  std::mutex sendLock_;
   NetMessageReader serverReader_;  // the network thread's, for the server connection
   bool holdsSocketUse_ = false;
   uint16_t lastSender_ = 0;

@@ -156,6 +156,7 @@ void NetGame::ServeClients(int32_t listenHandle, bool& busy) {
 void NetGame::CloseThreadSockets() {
   Sockets& sockets = SocketLayer();
   {
+    std::lock_guard<std::mutex> sending(sendLock_);
     Guard guard(lock_);
     for (const NetServer::Connection& connection : state_.server.Connections()) sockets.Close(connection.handle);
     if (state_.listenHandle >= 0) sockets.Close(state_.listenHandle);
