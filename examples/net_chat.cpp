@@ -135,6 +135,7 @@ class Chat {
 };
 
 void Main() {
+  vdr::AutoPause(0);  // the chat goes on while another window has the focus
   const std::vector<std::string> arguments = Arguments();
   const bool hosting = arguments.empty();
   const std::string name = arguments.size() > 1 ? arguments[1] : hosting ? "host" : "guest";
