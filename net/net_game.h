@@ -3,7 +3,8 @@
 // its messages and its queries. All socket traffic of a game runs on the
 // network thread (net/net_game_thread.cpp); the operations here run on the
 // program's thread, share the state with it under the state lock, send on
-// the server connection and wait for replies (250 checks 20 ms apart).
+// the server connection and wait for replies and new ids as long as 250
+// checks 20 ms apart would (about 5 seconds), woken as soon as one comes.
 //
 // A game holds one use of the socket library, from hosting or joining until
 // it ends, and gives back only that one.
