@@ -23,6 +23,7 @@
 #include "modal/input_waits.h"
 #include "modal/movie_player.h"
 #include "modal/screen_commands.h"
+#include "net/net_game_commands.h"
 #include "net/socket_commands.h"
 #include "net/web_download.h"
 #include "pathfind/path_commands.h"

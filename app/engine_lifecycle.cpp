@@ -30,6 +30,7 @@
 #include "gfx2d/render_context.h"
 #include "gfx2d/view_commands.h"
 #include "input/input_context.h"
+#include "net/net_game_commands.h"
 #include "net/socket_commands.h"
 #include "runtime/clock.h"
 #include "runtime/random.h"
@@ -142,8 +143,8 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
   engine.windowTitle = title;
 
   SeedRandom(ElapsedMs());  // 9: truncated to an integer
-  // 10, 11: the network-game state and the 3D scene are created here once
-  // those subsystems exist.
+  engine.netGame = std::make_unique<ProcessObject<NetGame>>();  // 10, with its lock
+  // 11: the 3D scene is created here once that subsystem exists.
   engine.input = std::make_unique<InputContext>();  // 12
   SetActiveInput(engine.input.get());
   engine.sound = std::make_unique<SoundSystem>();  // 13, with the music player
@@ -196,8 +197,11 @@ void EngineShutdown() {
   EnterExecutableFolder();  // 5
   CloseAllFileChannels();  // 6
   WriteBackStores();       // the line file and the settings file, when changed
-  // 7: the network game is ended here once it exists; then every use of the
-  // socket library a program left open is released.
+  // 7: the leaves of the program's players, the network thread joined and the
+  // game's state and lock freed; then every use of the socket library a
+  // program left open is released.
+  if (engine.netGame != nullptr) ShutDownNetGame();
+  engine.netGame.reset();
   ReleaseSocketLibrary();
   if (engine.input != nullptr) engine.input->ReleaseDevices();  // 8
   SetActiveInput(nullptr);

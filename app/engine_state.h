@@ -4,8 +4,8 @@
 // cycle. It is made when the process starts (the first call of Engine()) and
 // ends with it. The objects of the layers below, which hold no device, live
 // as long as it does, in start-up order; the devices (window and render
-// context, input, sound, music, a movie on screen) are made by start-up and
-// released by shutdown, each at its own step.
+// context, the network game, input, sound, music, a movie on screen) are
+// made by start-up and released by shutdown, each at its own step.
 
 #include <cstdint>
 #include <memory>
@@ -21,6 +21,7 @@
 #include "files/line_file_store.h"
 #include "files/memory_files.h"
 #include "files/settings_store.h"
+#include "net/net_game.h"
 #include "net/sockets.h"
 #include "pathfind/path_search.h"
 #include "runtime/process_object.h"
@@ -68,6 +69,7 @@ struct EngineState {
   // The devices, from their start-up step to their shutdown step.
   std::unique_ptr<OpenGLLumet> renderContext;  // owns the window
   RuntimeString windowTitle;
+  std::unique_ptr<ProcessObject<NetGame>> netGame;
   std::unique_ptr<InputContext> input;
   std::unique_ptr<SoundSystem> sound;  // the sound device and its slots
   std::unique_ptr<ProcessObject<MusicPlayer>> music;

@@ -14,9 +14,11 @@
 #                   again (fuzz/settings_fuzzer.cpp, fuzz/seeds/settings)
 #   http            HTTP responses read in chunks by the web download
 #                   (fuzz/http_response_fuzzer.cpp, fuzz/seeds/http)
+#   netgame         network-game messages from several clients of a host
+#                   (fuzz/net_server_fuzzer.cpp, fuzz/seeds/netgame)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target=${1:?usage: fuzz/run-fuzzer.sh pack|wave|images|bmp|png|jpeg|settings|http [SECONDS]}
+target=${1:?usage: fuzz/run-fuzzer.sh pack|wave|images|bmp|png|jpeg|settings|http|netgame [SECONDS]}
 seconds=${2:-600}
 
 defines=()
@@ -55,6 +57,12 @@ case $target in
              runtime/string_buffers.cpp runtime/number_text.cpp runtime/error_status.cpp)
     packages=()
     seeds=http
+    max_len=8192
+    ;;
+  netgame)
+    sources=(fuzz/net_server_fuzzer.cpp net/net_server.cpp net/net_message.cpp net/net_message_reader.cpp)
+    packages=()
+    seeds=netgame
     max_len=8192
     ;;
   *)

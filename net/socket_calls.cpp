@@ -132,6 +132,13 @@ void WaitReadable(int fd, int milliseconds) {
   PollFor(fd, POLLIN, milliseconds, revents);
 }
 
+void WaitAnyReadable(const std::vector<int>& fds, int milliseconds) {
+  std::vector<pollfd> entries;
+  entries.reserve(fds.size());
+  for (const int fd : fds) entries.push_back({fd, POLLIN, 0});
+  poll(entries.data(), entries.size(), milliseconds);
+}
+
 bool CloseStream(int fd) {
   const linger off{0, 0};
   setsockopt(fd, SOL_SOCKET, SO_LINGER, &off, sizeof off);

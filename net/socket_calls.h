@@ -39,6 +39,8 @@ ssize_t Receive(int fd, char* bytes, size_t count);
 bool WaitWritable(int fd);
 // Waits up to `milliseconds` for bytes (or the end) to arrive.
 void WaitReadable(int fd, int milliseconds);
+// Waits up to `milliseconds` for bytes (or the end) on any of the sockets.
+void WaitAnyReadable(const std::vector<int>& fds, int milliseconds);
 
 // A stream socket: lingering off, both directions shut down, closed; true
 // when the close succeeded.

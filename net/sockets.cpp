@@ -209,6 +209,18 @@ int32_t Sockets::Send(int32_t handle, const char* bytes, size_t count, const Soc
   return static_cast<int32_t>(done);
 }
 
+int32_t Sockets::SendSome(int32_t handle, const char* bytes, size_t count) {
+  const std::optional<SocketEntry> entry = table_.Find(handle);
+  if (!entry || entry->isUdp) {
+    SetLastError(kSocketNotSocket);
+    return kFailed;
+  }
+  const ssize_t sent = calls::Send(entry->fd, bytes, count);
+  if (sent >= 0) return static_cast<int32_t>(sent);
+  StoreSystemError();
+  return LastError() == kSocketWouldBlock ? kNothing : kFailed;
+}
+
 int32_t Sockets::ReceiveOnce(int32_t handle, char* bytes, size_t count, bool* reset) {
   if (reset != nullptr) *reset = false;
   const std::optional<SocketEntry> entry = table_.Find(handle);
@@ -233,6 +245,14 @@ int32_t Sockets::ReceiveOnce(int32_t handle, char* bytes, size_t count, bool* re
 void Sockets::WaitReceivable(int32_t handle, int32_t milliseconds) {
   const std::optional<SocketEntry> entry = table_.Find(handle);
   if (entry) calls::WaitReadable(entry->fd, milliseconds);
+}
+
+void Sockets::WaitAnyReceivable(const std::vector<int32_t>& handles, int32_t milliseconds) {
+  std::vector<int> fds;
+  for (const int32_t handle : handles) {
+    if (const std::optional<SocketEntry> entry = table_.Find(handle)) fds.push_back(entry->fd);
+  }
+  calls::WaitAnyReadable(fds, milliseconds);
 }
 
 int32_t Sockets::Close(int32_t handle) {

@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "net/socket_table.h"
 
@@ -59,6 +60,9 @@ class Sockets {
   // handles need a destination (port or address nonzero). Bytes sent, 0 for
   // none, -1 on failure.
   int32_t Send(int32_t handle, const char* bytes, size_t count, const SocketAddress* destination);
+  // One send on a TCP handle of as many bytes as the socket takes now: the
+  // count taken, kNothing when it takes none, or kFailed.
+  int32_t SendSome(int32_t handle, const char* bytes, size_t count);
   // One receive of at most `count` bytes: the count received, or one of:
   static constexpr int32_t kClosed = 0;       // orderly end, or reset
   static constexpr int32_t kNothing = -2;     // nothing waiting
@@ -67,6 +71,8 @@ class Sockets {
   int32_t ReceiveOnce(int32_t handle, char* bytes, size_t count, bool* reset = nullptr);
   // Waits up to `milliseconds` for something to receive on an open handle.
   void WaitReceivable(int32_t handle, int32_t milliseconds);
+  // Waits up to `milliseconds` for something to receive on any of the handles.
+  void WaitAnyReceivable(const std::vector<int32_t>& handles, int32_t milliseconds);
   // 1 when the socket closed cleanly, else 0 (also for a handle not open).
   int32_t Close(int32_t handle);
 

@@ -35,7 +35,7 @@ std::string Output(const std::string& command) {
 }  // namespace
 
 ProgramDriver::ProgramDriver(const std::string& executable, const std::string& mediaFolder,
-                             const std::string& workFolder)
+                             const std::string& workFolder, const std::vector<std::string>& arguments)
     : folder_(workFolder) {
   fs::create_directories(folder_);
   const fs::path program = fs::path(folder_) / fs::path(executable).filename();
@@ -45,8 +45,10 @@ ProgramDriver::ProgramDriver(const std::string& executable, const std::string& m
              fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   }
   const std::string path = program.string();
-  char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
-  if (posix_spawn(&pid_, path.c_str(), nullptr, nullptr, argv, environ) != 0) pid_ = -1;
+  std::vector<char*> argv{const_cast<char*>(path.c_str())};
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  if (posix_spawn(&pid_, path.c_str(), nullptr, nullptr, argv.data(), environ) != 0) pid_ = -1;
 }
 
 ProgramDriver::~ProgramDriver() {
