@@ -270,6 +270,11 @@ void OpenGLLumet::Close() {
   for (int32_t background = 0; background < kBackgroundSlots; ++background) ClearBackground(background);
   if (fullScreen_) SDL_SetWindowFullscreen(window_, 0);  // give the desktop its mode back
   fullScreen_ = false;
+  // Every frame handed to the driver is drawn before the context goes:
+  // llvmpipe's rasterizer threads, woken for a frame still in flight when
+  // the display closes, can miss the call to end and wait for each other
+  // forever, and the display's close waits for them.
+  glFinish();
   SDL_GL_MakeCurrent(window_, nullptr);
   contextReady_ = false;
   SDL_DestroyWindow(window_);
