@@ -14,9 +14,11 @@
 #                   again (fuzz/settings_fuzzer.cpp, fuzz/seeds/settings)
 #   http            HTTP responses read in chunks by the web download
 #                   (fuzz/http_response_fuzzer.cpp, fuzz/seeds/http)
+#   mesh            3D object files of both variants, each that loads saved and
+#                   read again (fuzz/mesh_fuzzer.cpp, fuzz/seeds/mesh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target=${1:?usage: fuzz/run-fuzzer.sh pack|wave|images|bmp|png|jpeg|settings|http [SECONDS]}
+target=${1:?usage: fuzz/run-fuzzer.sh pack|wave|images|bmp|png|jpeg|settings|http|mesh [SECONDS]}
 seconds=${2:-600}
 
 defines=()
@@ -55,6 +57,12 @@ case $target in
              runtime/string_buffers.cpp runtime/number_text.cpp runtime/error_status.cpp)
     packages=()
     seeds=http
+    max_len=8192
+    ;;
+  mesh)
+    sources=(fuzz/mesh_fuzzer.cpp gfx3d/mesh_format.cpp gfx3d/normal_table.cpp)
+    packages=()
+    seeds=mesh
     max_len=8192
     ;;
   *)

@@ -138,6 +138,9 @@ class Lumet3D {
                   bool markers);
   void DrawLightMarkers(const float position[3], const float* direction);
   bool ContextReady() const;
+  // True when the sphere, placed by the object transform, reaches into the
+  // view volume.
+  bool SphereInView(Vec3 centre, float radius) const;
   void UpdateTransformMatrix();
 
   struct SceneObject {

@@ -31,12 +31,12 @@ Matrix4 Rotation(float degrees, Vec3 axis) {
 
 bool Lumet3D::LoadObject(int32_t slot, const char* resolvedName) {
   if (!IsObjectSlot(slot)) return false;
-  FreeObject(slot);
   auto object = std::make_unique<SceneObject>();
   if (!LoadMeshFile(object->mesh, resolvedName) || !object->buffers.Upload(object->mesh)) {
     object->buffers.Release();
-    return false;
+    return false;  // the slot keeps what it held
   }
+  FreeObject(slot);
   objects_[static_cast<size_t>(slot)] = std::move(object);
   return true;
 }
@@ -111,30 +111,44 @@ void Lumet3D::TextureObjects(int32_t sprite1, int32_t sprite2) {
   }
 }
 
-bool Lumet3D::ObjectInView(int32_t slot, int32_t frame) const {
-  if (!IsObjectSlot(slot) || objects_[static_cast<size_t>(slot)] == nullptr) return false;
-  const MeshBuffers& buffers = objects_[static_cast<size_t>(slot)]->buffers;
-  if (frame < 0 || frame >= buffers.FrameCount()) return false;
-  const FrameRange& range = buffers.Frame(frame);
+bool Lumet3D::SphereInView(Vec3 centre, float radius) const {
   const Matrix4& m = transform.matrix;
   float scale = 0;
   for (int column = 0; column < 3; ++column) {
     const float* c = &m[static_cast<size_t>(column * 4)];
     scale = std::max(scale, std::sqrt(c[0] * c[0] + c[1] * c[1] + c[2] * c[2]));
   }
-  return !SphereOutside(planes, TransformPoint(m, range.centre), range.radius * scale);
+  return !SphereOutside(planes, TransformPoint(m, centre), radius * scale);
+}
+
+bool Lumet3D::ObjectInView(int32_t slot, int32_t frame) const {
+  if (!IsObjectSlot(slot) || objects_[static_cast<size_t>(slot)] == nullptr) return false;
+  const MeshBuffers& buffers = objects_[static_cast<size_t>(slot)]->buffers;
+  if (frame < 0 || frame >= buffers.FrameCount()) return false;
+  const FrameRange& range = buffers.Frame(frame);
+  return SphereInView(range.centre, range.radius);
 }
 
 void Lumet3D::DrawObject(int32_t slot, int32_t frameA, int32_t frameB, float blend) {
-  if (!ObjectInView(slot, frameA)) return;
+  if (!IsObjectSlot(slot) || objects_[static_cast<size_t>(slot)] == nullptr) return;
+  if (frameA < 0 || frameA >= objects_[static_cast<size_t>(slot)]->buffers.FrameCount()) return;
   SceneObject& object = *objects_[static_cast<size_t>(slot)];
   const std::vector<DrawVertex>* blended = nullptr;
   if (blend != 0 && frameB != frameA && frameB >= 0 && frameB < object.buffers.FrameCount() &&
       object.buffers.Frame(frameB).vertexCount == object.buffers.Frame(frameA).vertexCount &&
       object.mesh.frames[static_cast<size_t>(frameA)].size() == object.mesh.frames[static_cast<size_t>(frameB)].size()) {
+    // Every blend lies in the sphere around both frames' spheres.
+    const FrameRange& a = object.buffers.Frame(frameA);
+    const FrameRange& b = object.buffers.Frame(frameB);
+    const Vec3 d{b.centre.x - a.centre.x, b.centre.y - a.centre.y, b.centre.z - a.centre.z};
+    const float apart = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
+    const Vec3 middle{a.centre.x + d.x / 2, a.centre.y + d.y / 2, a.centre.z + d.z / 2};
+    if (!SphereInView(middle, apart / 2 + std::max(a.radius, b.radius))) return;
     BlendFrames(object.mesh.frames[static_cast<size_t>(frameA)], object.mesh.frames[static_cast<size_t>(frameB)],
                 blend, blendScratch_);
     blended = &blendScratch_;
+  } else if (!ObjectInView(slot, frameA)) {
+    return;
   }
 
   const bool textured = textureBinding != 0;

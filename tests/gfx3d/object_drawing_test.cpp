@@ -158,6 +158,13 @@ TEST_F(ObjectDrawingTest, BlendsBetweenTwoFrames) {
   DrawObject(kSquare, 1);
   EXPECT_EQ(Pixel(560, 240), 0x0000FF);
   DrawObject(kSquare, 2);  // no such frame: nothing, and nothing breaks
+  // Frame 0 just left of the view and frame 1 inside it: the blend is drawn.
+  test::FreshFrame(0);
+  Begin3D(1, 100, 45);
+  TranslateObject(-4.6f, 0, -5);
+  EXPECT_EQ(ObjectInView(kSquare, 0), 0);
+  DrawObjectBlend(kSquare, 0, 1, 0.9);
+  EXPECT_EQ(Pixel(20, 240), 0x0000FF);
 }
 
 TEST_F(ObjectDrawingTest, ObjectsOutsideTheViewVolumeAreSkipped) {
@@ -185,6 +192,11 @@ TEST_F(ObjectDrawingTest, FreedAndMissingObjects) {
   EXPECT_EQ(Pixel(320, 240), 0);
   LoadObject("no-such-object.ddd", kSquare);
   EXPECT_EQ(ErrorStatus().code, kErrorNoSuchFile);
+  LoadObject(square.Name().c_str(), kSquare);
+  LoadObject(test::PublishBytes(std::string("DDDA 1.0 7")).Name().c_str(), kSquare);  // damaged
+  EXPECT_EQ(ErrorStatus().code, kErrorNoSuchFile);
+  EXPECT_EQ(ObjectFrames(kSquare), 2);  // the slot keeps its object
+  FreeObject(kSquare);
   LoadObject(square.Name().c_str(), kObjectSlots);  // no such slot
   EXPECT_EQ(ErrorStatus().code, kErrorNoSuchFile);
   SaveObject(test::TempPath("empty.ddd").c_str(), kSquare);
