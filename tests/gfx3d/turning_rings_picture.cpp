@@ -25,8 +25,8 @@ int main(int argc, char** argv) {
     const bool ok = vdr::test::SavePicture(example.Capture(), path);
     std::printf("%s %s\n", ok ? "wrote" : "could not write", path.c_str());
     saved = saved && ok;
-    example.Xdotool("key --window %w space");
+    example.Xdotool("keydown space sleep 0.5 keyup space");
   }
-  example.Xdotool("key --window %w Escape");
+  example.Xdotool("keydown Escape");
   return saved && example.WaitForExit(30) == 0 ? 0 : 1;
 }
