@@ -17,6 +17,8 @@
 #include "gfx2d/font_commands.h"
 #include "gfx2d/sprite_commands.h"
 #include "gfx2d/view_commands.h"
+#include "gfx3d/object_commands.h"
+#include "gfx3d/scene_commands.h"
 #include "input/input_commands.h"
 #include "modal/chooser/file_request.h"
 #include "modal/input_text.h"

@@ -29,6 +29,7 @@
 #include "gfx2d/gl_extensions.h"
 #include "gfx2d/render_context.h"
 #include "gfx2d/view_commands.h"
+#include "gfx3d/scene_commands.h"
 #include "input/input_context.h"
 #include "net/net_game_commands.h"
 #include "net/socket_commands.h"
@@ -105,6 +106,14 @@ bool InitVideo() {
   return true;
 }
 
+// The 3D scene's shader messages go to the debugger output when tracing.
+void ShaderMessage(const char* text) {
+  if (Settings().traceRun == 0) return;
+  DebugPrint((std::string(text) + "\n").c_str());
+}
+
+bool Tracing() { return Settings().traceRun != 0; }
+
 }  // namespace
 
 EngineState::EngineState() = default;
@@ -144,7 +153,9 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
 
   SeedRandom(ElapsedMs());  // 9: truncated to an integer
   engine.netGame = std::make_unique<ProcessObject<NetGame>>();  // 10, with its lock
-  // 11: the 3D scene is created here once that subsystem exists.
+  engine.scene3d =  // 11
+      std::make_unique<ProcessObject<Lumet3D>>(*engine.renderContext, SceneHooks{&ShaderMessage, &Tracing});
+  SetViewportCommandHook(&EndShadowMode);
   engine.input = std::make_unique<InputContext>();  // 12
   SetActiveInput(engine.input.get());
   engine.sound = std::make_unique<SoundSystem>();  // 13, with the music player
@@ -215,7 +226,8 @@ void EngineShutdown() {
   SetGlEntryQuery(nullptr);
   engine.renderContext->Close();
   engine.renderContext.reset();
-  // 12: the 3D scene is destroyed here.
+  SetViewportCommandHook(nullptr);  // 12: its OpenGL names went with the context
+  engine.scene3d.reset();
   ReleaseResolverContexts();  // 13
   ReleaseLibrariesAndProcesses();
   // 14: closing the render context destroyed its window.

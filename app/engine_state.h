@@ -21,6 +21,7 @@
 #include "files/line_file_store.h"
 #include "files/memory_files.h"
 #include "files/settings_store.h"
+#include "gfx3d/lumet3d.h"
 #include "net/net_game.h"
 #include "net/sockets.h"
 #include "pathfind/path_search.h"
@@ -68,6 +69,7 @@ struct EngineState {
 
   // The devices, from their start-up step to their shutdown step.
   std::unique_ptr<OpenGLLumet> renderContext;  // owns the window
+  std::unique_ptr<ProcessObject<Lumet3D>> scene3d;  // bound to the render context
   RuntimeString windowTitle;
   std::unique_ptr<ProcessObject<NetGame>> netGame;
   std::unique_ptr<InputContext> input;

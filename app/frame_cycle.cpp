@@ -12,6 +12,7 @@
 #include "app/window_events.h"
 #include "audio/music_player.h"
 #include "gfx2d/render_context.h"
+#include "gfx3d/scene_commands.h"
 #include "input/input_context.h"
 #include "input/scan_codes.h"
 #include "runtime/clock.h"
@@ -102,10 +103,12 @@ void ShowScreen() {
   if (engine.input != nullptr) engine.input->BeginFrame();
   PollInput();
   CheckEndKeys();
+  EndShadowMode();
   CheckMusicRestart();
   PumpMessages(ResolveMessageCallback());
   PresentAndPace(ResolveMessageCallback());
   if (engine.renderContext != nullptr) engine.renderContext->StartFrame();
+  ResetSceneFrame();
 }
 
 void SetFps(double framesPerSecond) { Engine().schedule.framePeriod = FramePeriodFor(framesPerSecond); }

@@ -16,9 +16,11 @@
 #                   (fuzz/http_response_fuzzer.cpp, fuzz/seeds/http)
 #   netgame         network-game messages from several clients of a host
 #                   (fuzz/net_server_fuzzer.cpp, fuzz/seeds/netgame)
+#   mesh            3D object files of both variants, each that loads saved and
+#                   read again (fuzz/mesh_fuzzer.cpp, fuzz/seeds/mesh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target=${1:?usage: fuzz/run-fuzzer.sh pack|wave|images|bmp|png|jpeg|settings|http|netgame [SECONDS]}
+target=${1:?usage: fuzz/run-fuzzer.sh pack|wave|images|bmp|png|jpeg|settings|http|netgame|mesh [SECONDS]}
 seconds=${2:-600}
 
 defines=()
@@ -63,6 +65,12 @@ case $target in
     sources=(fuzz/net_server_fuzzer.cpp net/net_server.cpp net/net_message.cpp net/net_message_reader.cpp)
     packages=()
     seeds=netgame
+    max_len=8192
+    ;;
+  mesh)
+    sources=(fuzz/mesh_fuzzer.cpp gfx3d/mesh_format.cpp gfx3d/normal_table.cpp)
+    packages=()
+    seeds=mesh
     max_len=8192
     ;;
   *)

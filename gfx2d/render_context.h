@@ -58,6 +58,9 @@ class OpenGLLumet {
   void StartFrame();
   // Binds nothing on both texture units (texturing off).
   void UnbindTextures();
+  // Drawing outside the context bound textures of its own: what 2D drawing
+  // binds next is bound again.
+  void ForgetBoundTextures() { bound_ = BoundTextures{}; }
 
   // Sprite store (gfx2d/sprite_store.cpp). Slots outside 0..65535 are ignored.
   void FreeSprite(int32_t slot);

@@ -4,6 +4,11 @@
 #include "runtime/number_text.h"
 
 namespace vdr {
+namespace {
+
+void (*g_viewportHook)() = nullptr;
+
+}  // namespace
 
 void GetScreenSize(int32_t& w, int32_t& h) {
   const OpenGLLumet* context = ActiveRenderContext();
@@ -18,7 +23,10 @@ void GetScreenSize(double& w, double& h) {
   h = hi;
 }
 
+void SetViewportCommandHook(void (*hook)()) { g_viewportHook = hook; }
+
 void SetViewport(double x, double y, double w, double h) {
+  if (g_viewportHook != nullptr) g_viewportHook();
   OpenGLLumet* context = ActiveRenderContext();
   if (context != nullptr) context->SetViewport(ToInt(x), ToInt(y), ToInt(w), ToInt(h));
 }

@@ -33,7 +33,14 @@ expect refused input audio/music_commands.h
 expect refused input gfx2d/viewport.h
 expect refused net gfx2d/viewport.h
 expect refused pathfind files/file_source.h
+expect found gfx3d gfx2d/viewport.h
+expect found gfx3d files/file_source.h
+expect refused gfx3d app/engine_state.h
+expect refused gfx3d input/mouse_tracker.h
+expect refused gfx2d gfx3d/lumet3d.h
 expect found app gfx2d/viewport.h
+expect found app gfx3d/lumet3d.h
+expect found modal gfx3d/scene_commands.h
 expect refused app modal/input_waits.h
 expect found modal app/frame_steps.h
 exit $failed

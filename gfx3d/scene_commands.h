@@ -1,0 +1,59 @@
+#pragma once
+// Commands of the 3D scene: the projection, camera, culling, depth and fog
+// of a frame, the lights, and shader programs. A frame is 2D until Begin3D;
+// from then on drawing goes through the 3D projection until ShowScreen or
+// SetViewport returns to 2D. Begin3D switches fog and every light off, so
+// they are set again after it in every frame that uses them.
+
+#include <cstdint>
+
+#include "runtime/runtime_string.h"
+
+namespace vdr {
+
+// Depth cleared, the projection of the current viewport (a frustum of fov
+// degrees, or for fov <= 0 an orthographic box 100 times the near face of
+// -fov), the 3D drawing state, and the camera at the origin looking along -z.
+void Begin3D(double nearPlane, double farPlane, double fov);
+// The upward direction of later SetCamera calls; (0, 1, 0) after Begin3D.
+void SetCameraUp(double x, double y, double z);
+// The camera at the eye looking at the target; resets the object transform.
+void SetCamera(double eyeX, double eyeY, double eyeZ, double targetX, double targetY, double targetZ);
+// 0: no face culling; above 0: culling with clockwise front faces; below 0
+// (and NaN): culling with counter-clockwise front faces.
+void SetCullMode(double mode);
+void ClearDepth();
+// Distance fog in the colour for the rest of the frame: mode 0 is linear
+// from start to end (near to far of Begin3D when both are 0), another mode
+// exponential with density `start`. Colour -1 switches fog off.
+void SetFog(double colour, double mode, double start, double end);
+
+// Light number & 7 (0..7): cutoff 0 switches it off; with no position and
+// no direction it shines along the viewing axis; cutoff 180 is a light
+// shining along (dx, dy, dz), above 90 a point light at (x, y, z), 0..90 a
+// spot light at (x, y, z) towards (dx, dy, dz) with that cutoff in degrees.
+// A negative cutoff is refused. Positions are in the coordinates of the
+// moment: set after SetCamera, a light stays fixed in the world. A negative
+// number sets the light that casts shadows (style 3 for -3, 1 for -1, else
+// 2; on unless the cutoff is 0).
+void SetLight(double number, double colour, double x, double y, double z, double dx, double dy, double dz,
+              double cutoff);
+// A light from the camera's eye towards the origin.
+void SetCameraLight(double number, double colour);
+
+// Loads a vertex and a fragment shader (either file may be missing: its
+// stage is left out) into slot 0..254 and links them; 1 when the slot holds
+// a usable program. Names are disk files or memory files, never packed media.
+int32_t LoadShader(double slot, const RuntimeString& vertexFile, const RuntimeString& fragmentFile);
+// Makes the slot's program current for the rest of the frame; any other
+// number switches programs off.
+void UseShader(double slot);
+void SetShaderFloat(const RuntimeString& name, double value);
+
+// The frame cycle's parts: the shadow mode ends before a frame is shown;
+// after it, textures bound for objects no longer apply and no shader
+// program is current.
+void EndShadowMode();
+void ResetSceneFrame();
+
+}  // namespace vdr
