@@ -1,5 +1,5 @@
 // Objects drawn into the window: silhouette, lighting, fog, face culling,
-// texturing, blends between frames and the view-volume test, checked by
+// texturing, all three at once, blends between frames and the view-volume test, checked by
 // reading the pixels back.
 
 #include <SDL2/SDL_opengl.h>
@@ -143,6 +143,32 @@ TEST_F(ObjectDrawingTest, TexturedFromASpriteForTheFrame) {
   TranslateObject(0, 0, -5);
   DrawObject(kSquare, 0);
   EXPECT_EQ(Pixel(250, 240), test::kWhite);
+}
+
+TEST_F(ObjectDrawingTest, LitTexturedAndFoggedTogether) {
+  LoadObject(test::PublishBytes(SquareText(255, 255, 255)).Name().c_str(), kSquare);
+  test::MakeSprite(40, 64, 64, [](int32_t x, int32_t) { return test::Opaque(x < 32 ? test::kGreen : test::kBlue); });
+  SetLight(0, 0xFFFFFF, 0, 0, 0, 0, 0, -1, 180);
+  SetFog(0xFF0000, 0, 1, 20);  // blue, linear from 1 to 20
+  TextureObject(40, -1);
+  TranslateObject(0, 0, -5);
+  RotateObject(60, 0, 1, 0);  // half the diffuse light, half as wide
+  DrawObject(kSquare, 0);
+  // Lit: 0.5 x 255 diffuse + 0.04 x 255 ambient = 138, times the texel, then
+  // (20 - 5) / 19 of that and the rest of the fog colour.
+  const int32_t left = Pixel(291, 240), right = Pixel(349, 240);
+  EXPECT_EQ(Channel(left, 0), 0);
+  EXPECT_NEAR(Channel(left, 8), 109, 10);
+  EXPECT_NEAR(Channel(left, 16), 54, 10);
+  EXPECT_EQ(Channel(right, 8), 0);
+  EXPECT_NEAR(Channel(right, 16), 162, 10);
+  // The silhouette: turned, its nearer side ends 70 pixels left of the
+  // centre and its farther side 49 pixels right of it.
+  EXPECT_NE(Pixel(255, 240), 0);
+  EXPECT_EQ(Pixel(244, 240), 0);
+  EXPECT_NE(Pixel(364, 240), 0);
+  EXPECT_EQ(Pixel(375, 240), 0);
+  EXPECT_NE(Pixel(320, 200), 0);
 }
 
 TEST_F(ObjectDrawingTest, BlendsBetweenTwoFrames) {
