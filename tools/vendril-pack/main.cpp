@@ -43,7 +43,9 @@ constexpr char kUsage[] =
     "  --help                   show this text\n"
     "\n"
     "Names are matched ignoring case; two files whose names differ only in case\n"
-    "cannot share a pack. Exit status: 0 done, 1 failed, 2 bad usage.\n";
+    "cannot share a pack. Files are packed one at a time; with standard error on\n"
+    "a terminal, packing 16 MiB or more shows how far it is.\n"
+    "Exit status: 0 done, 1 failed, 2 bad usage.\n";
 
 int Fail(const std::string& message) {
   std::fprintf(stderr, "vendril-pack: %s\n", message.c_str());
