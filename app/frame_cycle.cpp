@@ -12,7 +12,7 @@
 #include "app/window_events.h"
 #include "audio/music_player.h"
 #include "gfx2d/render_context.h"
-#include "gfx3d/scene_commands.h"
+#include "gfx3d/scene_frame_steps.h"
 #include "input/input_context.h"
 #include "input/scan_codes.h"
 #include "runtime/clock.h"

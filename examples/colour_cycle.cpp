@@ -20,8 +20,7 @@ int Channel(double t, double phase) { return static_cast<int>(127.5 + 127.5 * st
 void Main() {
   for (;;) {
     const double t = vdr::ElapsedMs() / 1000.0;
-    const int colour = Channel(t, 0) | Channel(t, 2.1) << 8 | Channel(t, 4.2) << 16;
-    vdr::ClearScreen(colour);
+    vdr::ClearScreen(vdr::Rgb(Channel(t, 0), Channel(t, 2.1), Channel(t, 4.2)));
     vdr::ShowScreen();
   }
 }

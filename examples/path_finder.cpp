@@ -17,12 +17,12 @@ constexpr int kMapBottom = kRows * kCell;
 constexpr int kMapSprite = 1;
 constexpr int kNoCell = -1;
 
-constexpr int kPathColour = 0x00FFFF;  // yellow
-constexpr int kStartColour = 0x30E030;
-constexpr int kGoalColour = 0x3030F0;
-constexpr int kGaugeColour = 0xE0C040;
-constexpr int kGaugeFrameColour = 0xE8E8E8;
-constexpr int kStatusColour = 0x302018;
+constexpr int kPathColour = vdr::Rgb(255, 255, 0);
+constexpr int kStartColour = vdr::Rgb(48, 224, 48);
+constexpr int kGoalColour = vdr::Rgb(240, 48, 48);
+constexpr int kGaugeColour = vdr::Rgb(64, 192, 224);
+constexpr int kGaugeFrameColour = vdr::Rgb(232, 232, 232);
+constexpr int kStatusColour = vdr::Rgb(24, 32, 48);
 
 void Configure(vdr::ProjectSettings& settings) {
   settings.screenWidth = kColumns * kCell;
@@ -75,18 +75,16 @@ void MakeMap(vdr::RuntimeArray<double>& map) {
   for (int x = 10; x < 46; ++x) map.At(x, 44) = x == 30 ? 1 : -1;
 }
 
-int Rgb(int red, int green, int blue) { return red | green << 8 | blue << 16; }
-
 // Light meadow green at 1, dark woods at 5, brown hills at 9.
 int CellColour(double value) {
-  if (value < 0) return Rgb(95, 95, 100);  // wall
-  if (value == 0) return Rgb(40, 90, 150);  // water
+  if (value < 0) return vdr::Rgb(95, 95, 100);  // wall
+  if (value == 0) return vdr::Rgb(40, 90, 150);  // water
   static const int kStops[3][3] = {{150, 200, 90}, {45, 115, 55}, {150, 115, 80}};
   const double t = (value - 1) / 4;
   const int i = std::min(static_cast<int>(t), 1);
   const double u = t - i;
   const auto mix = [&](int c) { return static_cast<int>(kStops[i][c] + (kStops[i + 1][c] - kStops[i][c]) * u); };
-  return Rgb(mix(0), mix(1), mix(2));
+  return vdr::Rgb(mix(0), mix(1), mix(2));
 }
 
 void MakeMapSprite(const vdr::RuntimeArray<double>& map) {

@@ -2,7 +2,7 @@
 // Drawing commands: sprites, animation frames, primitives, the polygon batch
 // and collision tests. Everything goes to the current target (the window or
 // an offscreen screen) in pixels from the viewport's top-left corner, y down.
-// Colours are red + green * 256 + blue * 65536.
+// Colours are red + green * 256 + blue * 65536 (gfx2d/colours.h: Rgb).
 
 #include <cstdint>
 

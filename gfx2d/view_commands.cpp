@@ -1,6 +1,7 @@
 #include "gfx2d/view_commands.h"
 
 #include "gfx2d/render_context.h"
+#include "gfx2d/view_hooks.h"
 #include "runtime/number_text.h"
 
 namespace vdr {

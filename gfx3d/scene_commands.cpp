@@ -1,6 +1,7 @@
 #include "gfx3d/scene_commands.h"
 
 #include "gfx3d/lumet3d.h"
+#include "gfx3d/scene_frame_steps.h"
 #include "runtime/number_text.h"
 #include "runtime/process_object.h"
 

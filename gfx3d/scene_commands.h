@@ -50,10 +50,4 @@ int32_t LoadShader(double slot, const RuntimeString& vertexFile, const RuntimeSt
 void UseShader(double slot);
 void SetShaderFloat(const RuntimeString& name, double value);
 
-// The frame cycle's parts: the shadow mode ends before a frame is shown;
-// after it, textures bound for objects no longer apply and no shader
-// program is current.
-void EndShadowMode();
-void ResetSceneFrame();
-
 }  // namespace vdr

@@ -10,7 +10,7 @@
 
 namespace vdr {
 
-// Keyboard (scan codes use their low 8 bits).
+// Keyboard (scan codes use their low 8 bits; input/key_codes.h names them).
 int32_t KeyDown(double code);
 RuntimeString TypedChar();
 

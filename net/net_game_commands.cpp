@@ -1,6 +1,7 @@
 #include "net/net_game_commands.h"
 
 #include "net/net_game.h"
+#include "net/net_game_shutdown.h"
 #include "runtime/number_text.h"
 
 namespace vdr {

@@ -44,7 +44,4 @@ int32_t NetLastSender();
 // On the host, the id of a player who left, each once; else 0.
 int32_t NetLeftPlayer();
 
-// Program end: the leave of every own player, then the end of the game.
-void ShutDownNetGame();
-
 }  // namespace vdr

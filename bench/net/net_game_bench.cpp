@@ -22,6 +22,7 @@
 
 #include "net/net_game.h"
 #include "net/net_game_commands.h"
+#include "net/net_game_shutdown.h"
 #include "net/sockets.h"
 #include "runtime/process_object.h"
 

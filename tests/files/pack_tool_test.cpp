@@ -2,6 +2,7 @@
 // the pack lies: a pack file, a pack attached to an executable, a pack that is
 // itself a memory file.
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
@@ -119,6 +120,24 @@ TEST_F(PackToolTest, ExtractMakesItsFolder) {
   EXPECT_EQ(RunPackTool({"extract", "media.sbx", "-C"}), 2);
   EXPECT_EQ(RunPackTool({"extract", "media.sbx", "-C", ""}), 2);
   EXPECT_EQ(RunPackTool({"extract", "-C", "unpacked"}), 2);
+}
+
+// Packing 16 MiB or more with standard error on a terminal shows the share
+// done as it goes; into a file the tool says nothing. The pack is the same.
+TEST_F(PackToolTest, LargeInputsShowProgressOnATerminalOnly) {
+  WriteFile("src/big.bin", SampleBytes(17 << 20, 3));
+  const std::string create = "'" + testing_files::PackToolPath() + "' create";
+  ASSERT_EQ(std::system(("script -qec \"" + create + " terminal.sbx src/big.bin\" /dev/null </dev/null >terminal.txt")
+                            .c_str()),
+            0);
+  const std::string terminal = ReadFile("terminal.txt");
+  EXPECT_NE(terminal.find("  0% big.bin"), std::string::npos) << terminal;
+  EXPECT_NE(terminal.find("100% big.bin"), std::string::npos) << terminal;
+  EXPECT_GT(std::count(terminal.begin(), terminal.end(), '\r'), 10) << terminal;
+
+  ASSERT_EQ(std::system((create + " quiet.sbx src/big.bin 2>quiet.txt").c_str()), 0);
+  EXPECT_EQ(ReadFile("quiet.txt"), "");
+  EXPECT_EQ(ReadFile("terminal.sbx"), ReadFile("quiet.sbx"));
 }
 
 TEST_F(PackToolTest, FailuresExitNonZero) {

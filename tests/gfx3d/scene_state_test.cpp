@@ -11,6 +11,7 @@
 #include "app/frame_cycle.h"
 #include "gfx2d/view_commands.h"
 #include "gfx3d/scene_commands.h"
+#include "gfx3d/scene_frame_steps.h"
 #include "tests/gfx3d/gfx3d_test_support.h"
 
 namespace vdr {

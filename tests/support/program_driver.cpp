@@ -75,22 +75,29 @@ bool ProgramDriver::Running() {
 bool ProgramDriver::WaitForWindow(double seconds) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
   while (std::chrono::steady_clock::now() < deadline && Running()) {
-    const std::string id = Output("xdotool search --onlyvisible --pid " + std::to_string(pid_) + " 2>/dev/null");
-    if (!id.empty()) {
-      window_ = std::strtoul(id.c_str(), nullptr, 10);
-      return true;
-    }
+    window_ = FindWindow();
+    if (window_ != 0) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
   }
   return false;
+}
+
+unsigned long ProgramDriver::FindWindow() const {
+  const std::string id = Output("xdotool search --onlyvisible --pid " + std::to_string(pid_) + " 2>/dev/null");
+  return id.empty() ? 0 : std::strtoul(id.c_str(), nullptr, 10);
 }
 
 WindowPicture ProgramDriver::Capture() const {
   WindowPicture picture;
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) return picture;
+  // A window that has gone gives an empty picture, not the end of the test;
+  // the program's window is looked up again for the next capture.
+  XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
   XWindowAttributes attributes;
-  if (XGetWindowAttributes(display, window_, &attributes) != 0) {
+  if (XGetWindowAttributes(display, window_, &attributes) == 0) {
+    window_ = FindWindow();
+  } else {
     XImage* image = XGetImage(display, window_, 0, 0, static_cast<unsigned>(attributes.width),
                               static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
     if (image != nullptr) {

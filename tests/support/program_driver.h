@@ -53,11 +53,13 @@ class ProgramDriver {
  private:
   // Reaps the program when it has ended and keeps its exit code.
   void Poll();
+  // The program's visible window, or 0.
+  unsigned long FindWindow() const;
 
   std::string folder_;
   pid_t pid_ = -1;
   int exitCode_ = -1;
-  unsigned long window_ = 0;
+  mutable unsigned long window_ = 0;  // found again when the program replaces it
 };
 
 void Wait(double seconds);

@@ -43,7 +43,9 @@ constexpr char kUsage[] =
     "  --help                   show this text\n"
     "\n"
     "Names are matched ignoring case; two files whose names differ only in case\n"
-    "cannot share a pack. Exit status: 0 done, 1 failed, 2 bad usage.\n";
+    "cannot share a pack. Files are packed one at a time; with standard error on\n"
+    "a terminal, packing 16 MiB or more shows how far it is.\n"
+    "Exit status: 0 done, 1 failed, 2 bad usage.\n";
 
 int Fail(const std::string& message) {
   std::fprintf(stderr, "vendril-pack: %s\n", message.c_str());
@@ -76,37 +78,119 @@ bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes, std::st
   return true;
 }
 
-// Writes through a temporary file renamed into place, so a failed run never
-// leaves half a file behind.
+// A file written under a temporary name and renamed into place by Commit, so
+// a failed run never leaves half a file behind.
+class ReplacementFile {
+ public:
+  ReplacementFile(const std::string& path, std::string& error) : path_(path), temporary_(path + ".part") {
+    fd_.Reset(::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+    if (!fd_.Valid()) error = SystemError(temporary_);
+  }
+  ~ReplacementFile() {
+    if (fd_.Valid()) ::unlink(temporary_.c_str());
+  }
+  ReplacementFile(const ReplacementFile&) = delete;
+  ReplacementFile& operator=(const ReplacementFile&) = delete;
+
+  bool Valid() const { return fd_.Valid(); }
+  bool Write(const uint8_t* bytes, size_t size) { return WriteFully(fd_.Get(), bytes, size); }
+  // The first `count` bytes of the descriptor `from`, a piece at a time.
+  bool CopyFrom(int from, uint64_t count) {
+    std::vector<uint8_t> piece(1 << 20);
+    while (count > 0) {
+      const size_t size = static_cast<size_t>(std::min<uint64_t>(count, piece.size()));
+      if (ReadFully(from, piece.data(), size) != size || !Write(piece.data(), size)) return false;
+      count -= size;
+    }
+    return true;
+  }
+  bool Commit(mode_t mode, std::string& error) {
+    if (fchmod(fd_.Get(), mode) != 0 || ::close(fd_.Release()) != 0) {
+      error = SystemError(temporary_);
+      ::unlink(temporary_.c_str());
+      return false;
+    }
+    if (::rename(temporary_.c_str(), path_.c_str()) != 0) {
+      error = SystemError(path_);
+      ::unlink(temporary_.c_str());
+      return false;
+    }
+    return true;
+  }
+
+ private:
+  std::string path_, temporary_;
+  UniqueFd fd_;
+};
+
 bool WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes, mode_t mode, std::string& error) {
-  const std::string temporary = path + ".part";
-  UniqueFd fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode));
-  if (!fd.Valid()) {
-    error = SystemError(temporary);
+  ReplacementFile file(path, error);
+  if (!file.Valid()) return false;
+  if (!file.Write(bytes.data(), bytes.size())) {
+    error = SystemError(path + ".part");
     return false;
   }
-  if (!WriteFully(fd.Get(), bytes.data(), bytes.size()) || fchmod(fd.Get(), mode) != 0) {
-    error = SystemError(temporary);
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  fd.Reset();
-  if (::rename(temporary.c_str(), path.c_str()) != 0) {
-    error = SystemError(path);
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  return true;
+  return file.Commit(mode, error);
 }
 
-bool LoadSourceFiles(const std::vector<std::string>& paths, std::vector<PackSourceFile>& files, std::string& error) {
-  for (const std::string& path : paths) {
-    PackSourceFile file;
-    file.name = std::string(BareFileName(path));
-    if (!ReadFileBytes(path, file.data, error)) return false;
-    files.push_back(std::move(file));
+// Progress on standard error while large inputs are packed, when it is a
+// terminal: the share of all input bytes done and the entry being packed.
+class ProgressLine {
+ public:
+  static constexpr uint64_t kShownFrom = 16 << 20;
+
+  explicit ProgressLine(uint64_t total) : total_(total), shown_(total >= kShownFrom && isatty(STDERR_FILENO)) {}
+  ~ProgressLine() {
+    if (percent_ >= 0) std::fputc('\n', stderr);
   }
-  return true;
+  ProgressLine(const ProgressLine&) = delete;
+  ProgressLine& operator=(const ProgressLine&) = delete;
+
+  void Show(const std::string& name, uint64_t done) {
+    if (!shown_) return;
+    const int percent = static_cast<int>(std::min<uint64_t>(done, total_) * 100 / total_);
+    if (percent == percent_ && name == name_) return;
+    percent_ = percent;
+    name_ = name;
+    std::fprintf(stderr, "\rvendril-pack: %3d%% %-48.48s", percent, name.c_str());
+    std::fflush(stderr);
+  }
+
+ private:
+  uint64_t total_;
+  bool shown_;
+  int percent_ = -1;
+  std::string name_;
+};
+
+// Packs the files one at a time into `out` (entries named by the files' bare
+// names): only one file and its compressed form are in memory at once.
+bool WritePack(const std::vector<std::string>& paths, bool offsetsFromEnd, ReplacementFile& out, std::string& error) {
+  std::vector<std::string> names;
+  uint64_t total = 0;
+  for (const std::string& path : paths) {
+    names.emplace_back(BareFileName(path));
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) {
+      error = SystemError(path);
+      return false;
+    }
+    total += static_cast<uint64_t>(info.st_size);
+  }
+  if (!CheckPackEntryNames(names, error)) return false;
+  PackBuilder builder([&](const uint8_t* bytes, size_t size) { return out.Write(bytes, size); });
+  ProgressLine progress(total);
+  uint64_t before = 0;
+  for (size_t i = 0; i < paths.size(); ++i) {
+    std::vector<uint8_t> bytes;
+    if (!ReadFileBytes(paths[i], bytes, error)) return false;
+    progress.Show(names[i], before);
+    const auto done = [&](size_t count) { progress.Show(names[i], before + count); };
+    if (!builder.Add(names[i], bytes.data(), bytes.size(), error, done)) return false;
+    before += bytes.size();
+    progress.Show(names[i], before);
+  }
+  return builder.Finish(offsetsFromEnd, error);
 }
 
 // The entries of a pack, all of which must be readable.
@@ -149,11 +233,9 @@ int Create(std::vector<std::string> args) {
   if (!forced && !MayReplace(args[0])) {
     return Fail(args[0] + ": exists and is not a pack (give --force to replace it)");
   }
-  std::vector<PackSourceFile> files;
-  std::vector<uint8_t> pack;
   std::string error;
-  if (!LoadSourceFiles({args.begin() + 1, args.end()}, files, error) || !BuildPack(files, false, pack, error) ||
-      !WriteFileBytes(args[0], pack, 0644, error)) {
+  ReplacementFile out(args[0], error);
+  if (!out.Valid() || !WritePack({args.begin() + 1, args.end()}, false, out, error) || !out.Commit(0644, error)) {
     return Fail(error);
   }
   return 0;
@@ -162,32 +244,35 @@ int Create(std::vector<std::string> args) {
 int Append(const std::vector<std::string>& args) {
   if (args.size() < 2) return BadUsage("append needs an executable and at least one file");
   const std::string& target = args[0];
-  std::vector<uint8_t> bytes, pack;
-  std::vector<PackSourceFile> files;
-  std::string error;
+  UniqueFd fd(::open(target.c_str(), O_RDONLY | O_CLOEXEC));
   struct stat info {};
-  if (stat(target.c_str(), &info) != 0) return Fail(SystemError(target));
-  if (!ReadFileBytes(target, bytes, error) || !LoadSourceFiles({args.begin() + 1, args.end()}, files, error) ||
-      !BuildPack(files, true, pack, error)) {
-    return Fail(error);
-  }
+  if (!fd.Valid() || fstat(fd.Get(), &info) != 0) return Fail(SystemError(target));
+  if (!S_ISREG(info.st_mode)) return Fail(target + ": not a regular file");
   // A pack attached earlier (offsets from the end, every entry in the file)
-  // ends the file from its first byte on; cut it off before attaching anew.
-  MemoryPackInput current(bytes.data(), bytes.size());
+  // ends the file from its first byte on; it is left out of the copy.
+  int64_t keep = info.st_size;
+  const FilePackInput current(fd.Get());
   PackTrailer trailer;
   std::vector<PackEntry> entries;
-  std::string ignored;
-  if (ReadPackTrailer(current, trailer) && trailer.fromEnd && ReadDirectory(current, target, entries, ignored)) {
-    int64_t start = static_cast<int64_t>(bytes.size()) + trailer.directoryOffset;
+  std::string error;
+  if (ReadPackTrailer(current, trailer) && trailer.fromEnd && ReadDirectory(current, target, entries, error)) {
+    int64_t start = info.st_size + trailer.directoryOffset;
     bool whole = start >= 0;
     for (const PackEntry& entry : entries) {
       whole = whole && entry.dataPosition >= 0;
       start = std::min(start, entry.dataPosition);
     }
-    if (whole) bytes.resize(static_cast<size_t>(start));
+    if (whole) keep = start;
   }
-  bytes.insert(bytes.end(), pack.begin(), pack.end());
-  if (!WriteFileBytes(target, bytes, info.st_mode & 07777, error)) return Fail(error);
+  error.clear();
+  ReplacementFile out(target, error);
+  if (!out.Valid()) return Fail(error);
+  if (::lseek(fd.Get(), 0, SEEK_SET) != 0 || !out.CopyFrom(fd.Get(), static_cast<uint64_t>(keep))) {
+    return Fail(target + ": cannot copy");
+  }
+  if (!WritePack({args.begin() + 1, args.end()}, true, out, error) || !out.Commit(info.st_mode & 07777, error)) {
+    return Fail(error);
+  }
   return 0;
 }
 
