@@ -35,7 +35,7 @@ std::string Output(const std::string& command) {
 }  // namespace
 
 ProgramDriver::ProgramDriver(const std::string& executable, const std::string& mediaFolder,
-                             const std::string& workFolder)
+                             const std::string& workFolder, const std::vector<std::string>& arguments)
     : folder_(workFolder) {
   fs::create_directories(folder_);
   const fs::path program = fs::path(folder_) / fs::path(executable).filename();
@@ -45,8 +45,10 @@ ProgramDriver::ProgramDriver(const std::string& executable, const std::string& m
              fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   }
   const std::string path = program.string();
-  char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
-  if (posix_spawn(&pid_, path.c_str(), nullptr, nullptr, argv, environ) != 0) pid_ = -1;
+  std::vector<char*> argv{const_cast<char*>(path.c_str())};
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  if (posix_spawn(&pid_, path.c_str(), nullptr, nullptr, argv.data(), environ) != 0) pid_ = -1;
 }
 
 ProgramDriver::~ProgramDriver() {
@@ -83,13 +85,15 @@ bool ProgramDriver::WaitForWindow(double seconds) {
   return false;
 }
 
-WindowPicture ProgramDriver::Capture() const {
+WindowPicture ProgramDriver::Capture() const { return CaptureWindow(window_); }
+
+WindowPicture CaptureWindow(unsigned long window) {
   WindowPicture picture;
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) return picture;
   XWindowAttributes attributes;
-  if (XGetWindowAttributes(display, window_, &attributes) != 0) {
-    XImage* image = XGetImage(display, window_, 0, 0, static_cast<unsigned>(attributes.width),
+  if (XGetWindowAttributes(display, window, &attributes) != 0) {
+    XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned>(attributes.width),
                               static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
     if (image != nullptr) {
       picture.width = attributes.width;

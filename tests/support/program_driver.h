@@ -22,8 +22,10 @@ struct WindowPicture {
 class ProgramDriver {
  public:
   // Copies the executable (and the folder `mediaFolder`, when given, as
-  // "Media" beside it) into `workFolder` and starts the copy there.
-  ProgramDriver(const std::string& executable, const std::string& mediaFolder, const std::string& workFolder);
+  // "Media" beside it) into `workFolder` and starts the copy there with the
+  // arguments.
+  ProgramDriver(const std::string& executable, const std::string& mediaFolder, const std::string& workFolder,
+                const std::vector<std::string>& arguments = {});
   ~ProgramDriver();
 
   // Waits until the program's window is mapped; false on timeout or exit.
@@ -57,6 +59,9 @@ class ProgramDriver {
   int exitCode_ = -1;
   unsigned long window_ = 0;
 };
+
+// What an X window shows now.
+WindowPicture CaptureWindow(unsigned long window);
 
 void Wait(double seconds);
 
