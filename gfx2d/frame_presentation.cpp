@@ -32,11 +32,24 @@ void OpenGLLumet::UpdatePresentation() {
     SetTextureFilter(true);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, tw, th, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
   }
-  Framebuffer framebuffer;
-  if (CreateFramebuffer(frameTexture_, tw, th, framebuffer)) {
-    frameBuffer_ = framebuffer.framebuffer;
-    frameDepth_ = framebuffer.depthBuffer;
-    Gl().glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, frameBuffer_);
+  // Depth and stencil as the window has them (stencil shadows use both);
+  // where the driver cannot, the frame goes through the window and is copied.
+  if (HasFramebufferEntries()) {
+    const GlEntryPoints& gl = Gl();
+    gl.glGenFramebuffersEXT(1, &frameBuffer_);
+    gl.glGenRenderbuffersEXT(1, &frameDepth_);
+    gl.glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, frameDepth_);
+    gl.glRenderbufferStorageEXT(GL_RENDERBUFFER_EXT, GL_DEPTH24_STENCIL8_EXT, tw, th);
+    gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, frameBuffer_);
+    gl.glFramebufferTexture2DEXT(GL_FRAMEBUFFER_EXT, GL_COLOR_ATTACHMENT0_EXT, GL_TEXTURE_2D, frameTexture_, 0);
+    gl.glFramebufferRenderbufferEXT(GL_FRAMEBUFFER_EXT, GL_DEPTH_ATTACHMENT_EXT, GL_RENDERBUFFER_EXT, frameDepth_);
+    gl.glFramebufferRenderbufferEXT(GL_FRAMEBUFFER_EXT, GL_STENCIL_ATTACHMENT_EXT, GL_RENDERBUFFER_EXT, frameDepth_);
+    if (gl.glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT) != GL_FRAMEBUFFER_COMPLETE_EXT) {
+      gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+      Framebuffer refused{frameBuffer_, frameDepth_};
+      ReleaseFramebuffer(refused);
+      frameBuffer_ = frameDepth_ = 0;
+    }
   }
   frameWidth_ = width_;
   frameHeight_ = height_;

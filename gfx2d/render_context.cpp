@@ -154,7 +154,8 @@ bool OpenGLLumet::GoFullScreen() {
 
 int OpenGLLumet::WindowScale() const {
   if (windowScale_ > 0) return windowScale_;
-  const int display = window_ != nullptr && SDL_GetWindowDisplayIndex(window_) >= 0 ? SDL_GetWindowDisplayIndex(window_) : 0;
+  const int index = window_ != nullptr ? SDL_GetWindowDisplayIndex(window_) : 0;
+  const int display = index < 0 ? 0 : index;
   SDL_Rect usable;
   if (SDL_GetDisplayUsableBounds(display, &usable) != 0) return 1;
   return StartScale(width_, height_, usable.w, usable.h);

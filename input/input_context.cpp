@@ -42,13 +42,13 @@ MousePoint WindowPointer() {
 }  // namespace
 
 InputContext* ActiveInput() { return g_input; }
+void SetActiveInput(InputContext* input) { g_input = input; }
 
 PointerMapping InputContext::Mapping() const {
   return pointerMapping_ != nullptr ? pointerMapping_() : PointerMapping{};
 }
 
 MousePoint InputContext::SystemPointer() const { return Mapping().ToLogical(WindowPointer()); }
-void SetActiveInput(InputContext* input) { g_input = input; }
 
 void InputContext::SetUpDevices(SDL_Window* window, bool captureMouse) {
   activeMouse = 0;

@@ -33,7 +33,8 @@ MousePoint PointerMapping::ToLogical(MousePoint window) const {
 
 MousePoint PointerMapping::ToWindow(MousePoint logical) const {
   const int64_t s = std::max(scale, 1);
-  return MousePoint{ToInt32(int64_t{logical.x} * s + offsetX + s / 2), ToInt32(int64_t{logical.y} * s + offsetY + s / 2)};
+  return MousePoint{ToInt32(int64_t{logical.x} * s + offsetX + s / 2),
+                    ToInt32(int64_t{logical.y} * s + offsetY + s / 2)};
 }
 
 void MouseTracker::AddMotion(int32_t dx, int32_t dy) {

@@ -3,6 +3,7 @@
 // screenshots and the pointer stay in the screen's own pixels.
 
 #include <SDL2/SDL.h>
+#include <SDL2/SDL_opengl.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -108,6 +109,14 @@ TEST_F(ScaledWindowTest, TheScreenShowsEnlargedWithSharpPixelsAndReadsInItsOwnPi
   EXPECT_EQ(w, 960);
   EXPECT_EQ(h, 720);
   EXPECT_EQ(context_.Presentation(), (FrameFit{3, Rect{0, 0, 960, 720}}));
+  // The frame drawn into has the window's depth and stencil, and no alpha.
+  GLint depth = 0, stencil = 0, alpha = -1;
+  glGetIntegerv(GL_DEPTH_BITS, &depth);
+  glGetIntegerv(GL_STENCIL_BITS, &stencil);
+  glGetIntegerv(GL_ALPHA_BITS, &alpha);
+  EXPECT_EQ(depth, 24);
+  EXPECT_EQ(stencil, 8);
+  EXPECT_EQ(alpha, 0);
 
   DrawPattern();
   EXPECT_EQ(context_.ReadPixel(10, 10), kRed);
