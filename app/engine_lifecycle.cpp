@@ -26,6 +26,7 @@
 #include "files/system_commands.h"
 #include "gfx2d/capture_commands.h"
 #include "gfx2d/font_commands.h"
+#include "gfx2d/frame_fit.h"
 #include "gfx2d/gl_extensions.h"
 #include "gfx2d/render_context.h"
 #include "gfx2d/view_commands.h"
@@ -164,6 +165,8 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
   engine.music = std::make_unique<ProcessObject<MusicPlayer>>();
   engine.sound->CreateSlots();  // 14
 
+  engine.renderContext->SetWindowScale(settings.windowScale > 0 ? settings.windowScale
+                                                                : ParseScale(std::getenv("VENDRIL_SCALE")));
   if (settings.fullScreen != 0) {  // 15
     engine.renderContext->GoFullScreen();
   } else {
@@ -171,6 +174,12 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
   }
   engine.input->SetEventSource(TakeInputEvents);  // 16
   engine.input->SetScreenSizeSource([](int32_t& width, int32_t& height) { GetScreenSize(width, height); });
+  engine.input->SetPointerMappingSource([] {
+    const OpenGLLumet* context = ActiveRenderContext();
+    if (context == nullptr) return PointerMapping{};
+    const FrameFit& fit = context->Presentation();
+    return PointerMapping{fit.scale, fit.shown.x, fit.shown.y};
+  });
   engine.input->SetUpDevices(engine.Window(), settings.captureMouse != 0);
   engine.sound->OpenDevice();  // 17: the mixer needs no window to bind to, and
                                // the input context has had the window since 16

@@ -18,6 +18,9 @@ struct ProjectSettings {
   int32_t traceRun = 0;
   // Passed unchanged to render-context creation: nonzero asks for multisampling.
   int32_t windowOption = 0;
+  // The whole factor the window enlarges the screen by; 0 takes VENDRIL_SCALE
+  // from the environment, else the largest that suits the desktop.
+  int32_t windowScale = 0;
   RuntimeString windowTitle;
 };
 

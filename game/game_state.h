@@ -56,6 +56,8 @@ struct GameState {
   double optionsTab = 1;
   double inOptions = 0;
   double screenshotKeyWasDown = 0;
+  double fullScreenKeyWasDown = 0;
+  double fullScreen = 0;
 
   RuntimeArray<Grain> grains;
   RuntimeArray<int32_t> cells;  // kFieldWidth × kFieldHeight, index y × 480 + x

@@ -14,6 +14,7 @@ namespace granzel {
 namespace {
 
 constexpr int kScreenshotKey = 31;  // the key in the S position
+constexpr int kFullScreenKey = 87;  // F11
 constexpr int32_t kWhite = 0xFFFFFF;
 
 void LoadGamePictures() {
@@ -157,6 +158,13 @@ void GameMain() {
     if (game.rainOn == 1) Rain(game);
     AdvanceGrains(game);
     PaintSettledGrains();
+    // F11 switches between the window and full screen, once per press.
+    const bool fullScreenKey = vdr::KeyDown(kFullScreenKey) != 0;
+    if (fullScreenKey && game.fullScreenKeyWasDown == 0) {
+      game.fullScreen = game.fullScreen != 0 ? 0 : 1;
+      vdr::SetScreen(480, 320, game.fullScreen);
+    }
+    game.fullScreenKeyWasDown = fullScreenKey ? 1 : 0;
     // The key captures once per press, however long it is held.
     const bool keyDown = vdr::KeyDown(kScreenshotKey) != 0;
     const bool keyPressed = keyDown && game.screenshotKeyWasDown == 0;

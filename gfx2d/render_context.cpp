@@ -72,7 +72,7 @@ SDL_Window* OpenGLLumet::CreateWindow(int w, int h, int samples) {
   SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 0);
   SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, samples > 0 ? 1 : 0);
   SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, samples);
-  return SDL_CreateWindow("Vendril", 0, 0, w, h, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+  return SDL_CreateWindow("Vendril", 0, 0, w, h, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
 }
 
 bool OpenGLLumet::CreateContext(int w, int h, int depth, int multisampleFlag) {
@@ -129,49 +129,51 @@ bool OpenGLLumet::HasExtension(const char* name) const {
 
 bool OpenGLLumet::GoFullScreen() {
   if (window_ == nullptr) return false;
+  // The desktop keeps its own mode; the frame is enlarged to fill it. The
+  // window covers the display first, so that it fills it where no window
+  // manager carries out the full-screen request too.
   const int display = SDL_GetWindowDisplayIndex(window_) < 0 ? 0 : SDL_GetWindowDisplayIndex(window_);
-  const int desktopDepth = DesktopBitsPerPixel();
-  // A display mode of exactly our size: with our depth first when it differs
-  // from the desktop's, then with the size alone.
-  auto tryMode = [&](bool matchDepth) {
-    for (int i = 0; i < SDL_GetNumDisplayModes(display); ++i) {
-      SDL_DisplayMode mode;
-      if (SDL_GetDisplayMode(display, i, &mode) != 0 || mode.w != width_ || mode.h != height_) continue;
-      if (matchDepth && static_cast<int>(SDL_BITSPERPIXEL(mode.format)) != bitsPerPixel_) continue;
-      if (SDL_SetWindowDisplayMode(window_, &mode) == 0 &&
-          SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) == 0) {
-        return true;
-      }
-    }
-    return false;
-  };
-  const bool depthMatters = bitsPerPixel_ != 0 && bitsPerPixel_ != desktopDepth;
-  if (!(depthMatters && tryMode(true)) && !tryMode(false)) {
+  SDL_Rect bounds;
+  if (SDL_GetDisplayBounds(display, &bounds) == 0) {
+    SDL_SetWindowPosition(window_, bounds.x, bounds.y);
+    SDL_SetWindowSize(window_, bounds.w, bounds.h);
+  }
+  SDL_ShowWindow(window_);
+  if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
     WriteLogLine("No Fullscreen Mode available");
     GoWindowed();
     return false;
   }
   // The one context stays current on the same window, so every texture stays valid.
-  SDL_ShowWindow(window_);
   SDL_RaiseWindow(window_);
-  SetViewport(0, 0, 0, 0);
   fullScreen_ = true;
+  UpdatePresentation();
+  SetViewport(0, 0, 0, 0);
   return true;
+}
+
+int OpenGLLumet::WindowScale() const {
+  if (windowScale_ > 0) return windowScale_;
+  const int index = window_ != nullptr ? SDL_GetWindowDisplayIndex(window_) : 0;
+  const int display = index < 0 ? 0 : index;
+  SDL_Rect usable;
+  if (SDL_GetDisplayUsableBounds(display, &usable) != 0) return 1;
+  return StartScale(width_, height_, usable.w, usable.h);
 }
 
 bool OpenGLLumet::GoWindowed() {
   if (window_ == nullptr) return false;
-  if (fullScreen_) {
-    SDL_SetWindowFullscreen(window_, 0);
-    SDL_Delay(500);
-  }
-  SDL_SetWindowSize(window_, width_, height_);
+  if (fullScreen_) SDL_SetWindowFullscreen(window_, 0);
+  const int scale = WindowScale();
+  SDL_SetWindowMinimumSize(window_, width_, height_);
+  SDL_SetWindowSize(window_, width_ * scale, height_ * scale);
   const int display = SDL_GetWindowDisplayIndex(window_) < 0 ? 0 : SDL_GetWindowDisplayIndex(window_);
   SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(display), SDL_WINDOWPOS_CENTERED_DISPLAY(display));
   SDL_ShowWindow(window_);
   SDL_RaiseWindow(window_);
-  SetViewport(0, 0, 0, 0);
   fullScreen_ = false;
+  UpdatePresentation();
+  SetViewport(0, 0, 0, 0);
   return true;
 }
 
@@ -241,6 +243,7 @@ void OpenGLLumet::UnbindTextures() {
 void OpenGLLumet::SetScreenSize(int w, int h) {
   width_ = w;
   height_ = h;
+  UpdatePresentation();
   SetViewport(0, 0, 0, 0);
 }
 
@@ -253,7 +256,10 @@ void OpenGLLumet::ClearFrame(int32_t colour) {
 void OpenGLLumet::PresentFrame() {
   if (window_ == nullptr) return;
   EndScreen();  // every frame is presented from the window's back buffer
+  if (scaled_) PresentScaledFrame();
   SDL_GL_SwapWindow(window_);
+  UpdatePresentation();  // the player may have resized the window
+  if (frameBuffer_ != 0) Gl().glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, frameBuffer_);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
@@ -266,6 +272,7 @@ void OpenGLLumet::Close() {
   if (window_ == nullptr) return;
   // Textures and framebuffers go while the context is still current.
   ReleaseScreens();
+  ReleaseFrame();
   for (int32_t slot = 0; slot < kSpriteSlots; ++slot) FreeSprite(slot);
   for (int32_t background = 0; background < kBackgroundSlots; ++background) ClearBackground(background);
   if (fullScreen_) SDL_SetWindowFullscreen(window_, 0);  // give the desktop its mode back

@@ -13,6 +13,7 @@
 
 #include "gfx2d/background_table.h"
 #include "gfx2d/font_layout.h"
+#include "gfx2d/frame_fit.h"
 #include "gfx2d/image/pixel_image.h"
 #include "gfx2d/polygon_batch.h"
 #include "gfx2d/screen_table.h"
@@ -53,7 +54,8 @@ class OpenGLLumet {
   bool HasExtension(const char* name) const;
 
   // Frame cycle: end any offscreen screen, swap and clear; then the drawing
-  // state of a new frame, with background 0 drawn.
+  // state of a new frame, with background 0 drawn. A window of another size
+  // than the logical screen shows the frame enlarged (see frame_fit.h).
   void PresentFrame();
   void StartFrame();
   // Binds nothing on both texture units (texturing off).
@@ -132,6 +134,11 @@ class OpenGLLumet {
   FontGrid FontCellSize(int32_t font) const;
   void DrawText(int32_t font, std::string_view text, float x, float y, float z);
 
+  // The whole factor the window is made at when it is shown windowed; 0
+  // chooses one from the desktop (StartScale).
+  void SetWindowScale(int scale) { windowScale_ = scale; }
+  int WindowScale() const;
+
   // What the context is now; the tables change only through the commands above.
   SDL_Window* Window() const { return window_; }
   bool ContextReady() const { return contextReady_; }
@@ -140,6 +147,11 @@ class OpenGLLumet {
   int BitsPerPixel() const { return bitsPerPixel_; }
   bool FullScreen() const { return fullScreen_; }
   const Rect& Viewport() const { return viewport_; }
+  // Where the logical screen shows in the window now.
+  const FrameFit& Presentation() const { return fit_; }
+  // The framebuffer that stands for the window: 0 while the window has the
+  // logical screen's size, else the one that holds the logical frame.
+  uint32_t WindowFramebuffer() const { return frameBuffer_; }
   int32_t MaxTextureSize() const { return maxTextureSize_; }
   float AlphaLevel() const { return alphaLevel_; }
   const BoundTextures& Bound() const { return bound_; }
@@ -182,6 +194,21 @@ class OpenGLLumet {
   int32_t currentFont_ = 0;
   int32_t maxTextureSize_ = 0;
 
+  int windowScale_ = 0;
+  FrameFit fit_;
+  // The logical frame while the window has another size: drawn into a
+  // framebuffer of its own, or without framebuffers into the window's
+  // bottom-left corner and copied; either way its texture is presented
+  // enlarged with one quad.
+  bool scaled_ = false;
+  int windowWidth_ = 0;
+  int windowHeight_ = 0;
+  int frameWidth_ = 0;  // the logical size the frame texture was made for
+  int frameHeight_ = 0;
+  uint32_t frameTexture_ = 0;
+  uint32_t frameBuffer_ = 0;
+  uint32_t frameDepth_ = 0;
+
   SpriteTable sprites_;
   ScreenTable screens_;
   BackgroundTable backgrounds_;
@@ -204,6 +231,11 @@ class OpenGLLumet {
   // How the sprite colour key reads back from the current target.
   int32_t StoredColourKey();
   void ReleaseScreens();
+  // Follows the window's size: the logical frame drawn straight into the
+  // window when the sizes agree, else into the frame texture.
+  void UpdatePresentation();
+  void ReleaseFrame();
+  void PresentScaledFrame();
 
   // The slot of the batch's texture, or -1; a batch on an empty slot draws nothing.
   int32_t batchSlot_ = -1;

@@ -27,7 +27,7 @@ uint32_t ButtonsDown(uint32_t sdlButtons) {
 }
 
 // The system pointer in window coordinates.
-MousePoint SystemPointer() {
+MousePoint WindowPointer() {
   // SDL follows the pointer through the window's own motion events: over the
   // window its position, once it has left the point where it left (at the
   // window's edge), and while a button is held, when SDL captures the mouse,
@@ -43,6 +43,12 @@ MousePoint SystemPointer() {
 
 InputContext* ActiveInput() { return g_input; }
 void SetActiveInput(InputContext* input) { g_input = input; }
+
+PointerMapping InputContext::Mapping() const {
+  return pointerMapping_ != nullptr ? pointerMapping_() : PointerMapping{};
+}
+
+MousePoint InputContext::SystemPointer() const { return Mapping().ToLogical(WindowPointer()); }
 
 void InputContext::SetUpDevices(SDL_Window* window, bool captureMouse) {
   activeMouse = 0;
@@ -182,7 +188,7 @@ void InputContext::ApplyMouseEvent(const SDL_Event& event) {
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
       const bool down = event.button.state == SDL_PRESSED;
-      const MousePoint at{event.button.x, event.button.y};
+      const MousePoint at = Mapping().ToLogical(MousePoint{event.button.x, event.button.y});
       if (event.button.button == SDL_BUTTON_LEFT) mouse_.SetButton(kMouseLeft, down, at);
       if (event.button.button == SDL_BUTTON_RIGHT) mouse_.SetButton(kMouseRight, down, at);
       if (event.button.button == SDL_BUTTON_MIDDLE) mouse_.SetButton(kMouseMiddle, down, at);
@@ -220,7 +226,7 @@ void InputContext::ShowPointer(bool shown) {
   // Movement made in one mode is not carried into the other.
   mouse_.ResetDevice(ButtonsDown(SDL_GetMouseState(nullptr, nullptr)));
   if (shown) {
-    const MousePoint at = mouse_.Position();
+    const MousePoint at = Mapping().ToWindow(mouse_.Position());
     if (wasHidden && window_ != nullptr) SDL_WarpMouseInWindow(window_, at.x, at.y);
     SDL_SetCursor(SDL_GetDefaultCursor());
     SDL_ShowCursor(SDL_ENABLE);

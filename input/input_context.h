@@ -30,6 +30,9 @@ class InputContext;
 using InputEventSource = void (*)(InputContext& input);
 // The size of the screen that mouse positions are clamped to.
 using ScreenSizeSource = void (*)(int32_t& width, int32_t& height);
+// Where the screen shows in the window now: the system pointer and clicks
+// come in window pixels and are read in screen pixels.
+using PointerMappingSource = PointerMapping (*)();
 
 class InputContext {
  public:
@@ -40,6 +43,7 @@ class InputContext {
   // Set before the devices: the events come from `source`.
   void SetEventSource(InputEventSource source) { eventSource_ = source; }
   void SetScreenSizeSource(ScreenSizeSource source) { screenSize_ = source; }
+  void SetPointerMappingSource(PointerMappingSource source) { pointerMapping_ = source; }
   // Device set-up for the game window: the joystick layer, the tracked
   // position from the system pointer, captured mode when captureMouse (else
   // pointer mode), the joysticks. Failures fall back and are only logged.
@@ -110,9 +114,13 @@ class InputContext {
  private:
   void TakeEvents();
   uint8_t LayoutCharacterOf(uint8_t code, LayoutLevel level) const;
+  PointerMapping Mapping() const;
+  // The system pointer in screen pixels.
+  MousePoint SystemPointer() const;
 
   InputEventSource eventSource_ = nullptr;
   ScreenSizeSource screenSize_ = nullptr;
+  PointerMappingSource pointerMapping_ = nullptr;
   SDL_Window* window_ = nullptr;
   bool windowActive_ = true;
   bool joystickLayer_ = false;

@@ -17,7 +17,25 @@ int32_t ToInt32(int64_t value) {
       std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
+// Rounds toward minus infinity, so the pixels left of or above the screen map
+// below zero.
+int32_t FloorDivide(int64_t value, int32_t divisor) {
+  const int64_t quotient = value / divisor;
+  return ToInt32(quotient * divisor > value ? quotient - 1 : quotient);
+}
+
 }  // namespace
+
+MousePoint PointerMapping::ToLogical(MousePoint window) const {
+  const int32_t s = std::max(scale, 1);
+  return MousePoint{FloorDivide(int64_t{window.x} - offsetX, s), FloorDivide(int64_t{window.y} - offsetY, s)};
+}
+
+MousePoint PointerMapping::ToWindow(MousePoint logical) const {
+  const int64_t s = std::max(scale, 1);
+  return MousePoint{ToInt32(int64_t{logical.x} * s + offsetX + s / 2),
+                    ToInt32(int64_t{logical.y} * s + offsetY + s / 2)};
+}
 
 void MouseTracker::AddMotion(int32_t dx, int32_t dy) {
   motionX_ += dx;

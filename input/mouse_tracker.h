@@ -24,6 +24,20 @@ struct MousePoint {
   bool operator==(const MousePoint&) const = default;
 };
 
+// Where the logical screen shows in the window: each logical pixel is a
+// square of `scale` window pixels, the screen's top-left corner at (offsetX,
+// offsetY) in window pixels.
+struct PointerMapping {
+  int32_t scale = 1;
+  int32_t offsetX = 0;
+  int32_t offsetY = 0;
+  // The logical pixel under a window pixel; outside the screen (in the bars)
+  // it lies outside the screen too, for the commands to clamp.
+  MousePoint ToLogical(MousePoint window) const;
+  // The middle of the logical pixel's square in window pixels.
+  MousePoint ToWindow(MousePoint logical) const;
+};
+
 enum MouseButton { kMouseLeft = 0, kMouseRight = 1, kMouseMiddle = 2 };
 
 class MouseTracker {

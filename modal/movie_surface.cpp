@@ -31,7 +31,7 @@ bool MovieSurface::PrepareTarget(int width, int height) {
   gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, framebuffer_);
   gl.glFramebufferTexture2DEXT(GL_FRAMEBUFFER_EXT, GL_COLOR_ATTACHMENT0_EXT, GL_TEXTURE_2D, frameTexture_, 0);
   const bool complete = gl.glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT) == GL_FRAMEBUFFER_COMPLETE_EXT;
-  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, context_.WindowFramebuffer());
   targetWidth_ = complete ? width : 0;
   targetHeight_ = complete ? height : 0;
   return complete;
@@ -47,7 +47,7 @@ void MovieSurface::DrawMovie(MpvMovie& movie, uint32_t framebuffer, int width, i
   movie.Draw(framebuffer, width, height, flip);
   glPopClientAttrib();
   glPopAttrib();
-  if (framebuffers_) Gl().glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+  if (framebuffers_) Gl().glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, context_.WindowFramebuffer());
 }
 
 // mpv leaves the picture's top row at the start of the texture.

@@ -330,13 +330,21 @@ TEST_F(EngineWindowTest, CallByNameIsCaseSensitive) {
   EXPECT_EQ(g_menuCalls, 1);
 }
 
-TEST_F(EngineWindowTest, FullScreenWithoutAMatchingModeFallsBackToAWindow) {
+// Full screen keeps the desktop's mode, so a size no display mode has still
+// gets it; back in a window the window has the screen's size again.
+TEST_F(EngineWindowTest, FullScreenWorksWithoutADisplayModeOfTheScreensSize) {
   OpenGLLumet& context = *ActiveRenderContext();
-  EXPECT_FALSE(context.SetScreen(333, 222, 0, 1));
-  EXPECT_FALSE(context.FullScreen());
-  const auto log = ReadRuntimeLog();
-  EXPECT_EQ(log.back(), "No Fullscreen Mode available");
+  EXPECT_TRUE(context.SetScreen(333, 222, 0, 1));
+  EXPECT_TRUE(context.FullScreen());
   int w, h;
+  SDL_GetWindowSize(Engine().Window(), &w, &h);
+  EXPECT_EQ(w, 1280);
+  EXPECT_EQ(h, 1024);
+  EXPECT_EQ(context.Width(), 333);
+  const auto log = ReadRuntimeLog();
+  EXPECT_NE(log.back(), "No Fullscreen Mode available");
+  EXPECT_TRUE(context.SetScreen(333, 222, 0, 0));
+  EXPECT_FALSE(context.FullScreen());
   SDL_GetWindowSize(Engine().Window(), &w, &h);
   EXPECT_EQ(w, 333);
   EXPECT_EQ(h, 222);

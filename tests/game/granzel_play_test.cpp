@@ -406,4 +406,145 @@ TEST_F(GranzelPlayTest, EachClipEditorStartsWithoutASecondPoint) {
   EXPECT_TRUE(Shows(game_->Capture(), clip1_, 70, 150, 0.5)) << "the clip was not painted where it was shown";
 }
 
+
+// The 480 x 320 screen as a window enlarged by `scale` shows it, its corner at
+// (x0, y0): the middle pixel of each logical pixel's square.
+WindowPicture LogicalScreen(const WindowPicture& window, int scale, int x0, int y0) {
+  WindowPicture screen;
+  if (window.width < x0 + 480 * scale || window.height < y0 + 320 * scale) return screen;
+  screen.width = 480;
+  screen.height = 320;
+  for (int y = 0; y < 320; ++y) {
+    for (int x = 0; x < 480; ++x) screen.pixels.push_back(window.At(x0 + x * scale + scale / 2, y0 + y * scale + scale / 2));
+  }
+  return screen;
+}
+
+// Every window pixel of each logical pixel in the rectangle has its colour.
+bool Sharp(const WindowPicture& window, int scale, int x0, int y0, int left, int top, int right, int bottom) {
+  for (int y = top; y < bottom; ++y) {
+    for (int x = left; x < right; ++x) {
+      const uint32_t c = window.At(x0 + x * scale, y0 + y * scale);
+      for (int d = 1; d < scale * scale; ++d) {
+        if (window.At(x0 + x * scale + d % scale, y0 + y * scale + d / scale) != c) return false;
+      }
+    }
+  }
+  return true;
+}
+
+// Granzel on a 1920 x 1080 screen, with the scale the runtime chooses or the
+// one given on the command line.
+class GranzelScaleTest : public testing::Test {
+ protected:
+  void SetUp() override { unsetenv("VENDRIL_SCALE"); }
+  void TearDown() override {
+    if (game_ != nullptr && game_->Running()) {
+      game_->Xdotool("key Escape");
+      EXPECT_EQ(game_->WaitForExit(30), 0);
+    }
+    setenv("VENDRIL_SCALE", "1", 1);
+  }
+  void Start(const std::vector<std::string>& arguments = {}) {
+    game_ = std::make_unique<ProgramDriver>(GRANZEL_EXECUTABLE, GRANZEL_MEDIA_FOLDER, vdr::TempFolder() + "scaled",
+                                            arguments);
+    ASSERT_TRUE(game_->WaitForWindow(60)) << "no window";
+  }
+  // The painting screen, as the window shows it at that scale and place.
+  WindowPicture WaitForPaintingScreen(int width, int height, int scale, int x0, int y0) {
+    return game_->WaitFor([&](const WindowPicture& p) {
+      if (p.width != width || p.height != height) return false;
+      const WindowPicture screen = LogicalScreen(p, scale, x0, y0);
+      return Shows(screen, gear_, 456, 0) && CountPixels(screen, 0, 40, 480, 320, NotBlack) == 0;
+    });
+  }
+  std::unique_ptr<ProgramDriver> game_;
+  const vdr::PixelImage gear_ = MediaPicture("options.png");
+  const vdr::PixelImage colourPage_ = MediaPicture("opciones.png");
+};
+
+TEST_F(GranzelScaleTest, OpensAtScaleThreeAndPlaysInItsOwnPixels) {
+  Start();
+  const WindowPicture first = WaitForPaintingScreen(1440, 960, 3, 0, 0);
+  ASSERT_GT(first.width, 0) << "not the painting screen at 1440 x 960";
+  EXPECT_TRUE(Sharp(first, 3, 0, 0, 450, 0, 480, 30));
+
+  // Poured at logical (240, 120): window (720, 360).
+  const auto screenOf = [](const WindowPicture& p) { return LogicalScreen(p, 3, 0, 0); };
+  game_->Xdotool("mousemove --window %w 720 360 mousedown 1");
+  game_->WaitFor([&](const WindowPicture& p) { return CountPixels(screenOf(p), 200, 280, 280, 317, NotBlack) > 400; });
+  game_->Xdotool("mouseup 1");
+  game_->MoveTo(1410, 930);
+  WindowPicture before;
+  int same = 0;
+  const WindowPicture pile = game_->WaitFor([&](const WindowPicture& p) {
+    same = p.pixels == before.pixels ? same + 1 : 0;
+    before = p;
+    return same >= 2 && CountPixels(screenOf(p), 0, 30, 480, 150, NotBlack) == 0;
+  });
+  ASSERT_GT(pile.width, 0) << "grains stayed in the air";
+  const WindowPicture screen = screenOf(pile);
+  const int top = SurfaceAt(screen, 240);
+  EXPECT_LT(top, 310) << "no pile under the pointer";
+  EXPECT_LT(top, SurfaceAt(screen, 215));
+  EXPECT_LT(top, SurfaceAt(screen, 265));
+  EXPECT_TRUE(Sharp(pile, 3, 0, 0, 200, 280, 280, 317));
+
+  // S saves the logical frame, 480 x 320, pixel for pixel what the window shows.
+  game_->Xdotool("key s");
+  std::string saved;
+  game_->WaitFor([&](const WindowPicture&) {
+    for (const auto& entry : fs::directory_iterator(game_->folder() + "/Media")) {
+      const std::string name = entry.path().filename().string();
+      if (name.rfind("capt", 0) == 0 && name.size() > 8 && name.substr(name.size() - 4) == ".png") saved = entry.path();
+    }
+    return !saved.empty();
+  }, 30);
+  ASSERT_FALSE(saved.empty()) << "no screenshot";
+  vdr::PixelImage capture;
+  for (int attempt = 0; attempt < 50 && !vdr::LoadImage(saved.c_str(), vdr::kNoColourKey, capture); ++attempt) Wait(0.1);
+  ASSERT_EQ(capture.width, 480);
+  ASSERT_EQ(capture.height, 320);
+  const WindowPicture now = screenOf(game_->Capture());
+  int differing = 0;
+  for (int y = 0; y < 320; ++y) {
+    for (int x = 0; x < 480; ++x) {
+      const uint8_t* p = capture.Row(y) + x * 4;
+      differing += now.At(x, y) != static_cast<uint32_t>(p[0] | p[1] << 8 | p[2] << 16);
+    }
+  }
+  EXPECT_EQ(differing, 0);
+
+  // The options gear, at logical (468, 12), is hit at window (1404, 36).
+  game_->Click(1404, 36);
+  EXPECT_GT(game_->WaitFor([&](const WindowPicture& p) { return Shows(screenOf(p), colourPage_, 0, 20); }).width, 0)
+      << "the options screen did not open";
+}
+
+TEST_F(GranzelScaleTest, ScaleOneOnTheCommandLineGivesTheScreensOwnSize) {
+  Start({"--scale", "1"});
+  EXPECT_GT(WaitForPaintingScreen(480, 320, 1, 0, 0).width, 0);
+}
+
+TEST_F(GranzelScaleTest, F11SwitchesToFullScreenWithBarsAndBack) {
+  Start();
+  ASSERT_GT(WaitForPaintingScreen(1440, 960, 3, 0, 0).width, 0);
+  game_->Xdotool("key F11");
+  // 1440 x 960 centred on 1920 x 1080: bars of 240 and 60 pixels.
+  const WindowPicture full = WaitForPaintingScreen(1920, 1080, 3, 240, 60);
+  ASSERT_GT(full.width, 0) << "not full screen";
+  EXPECT_EQ(CountPixels(full, 0, 0, 240, 1080, NotBlack), 0);
+  EXPECT_EQ(CountPixels(full, 0, 0, 1920, 60, NotBlack), 0);
+  game_->Xdotool("key F11");
+  EXPECT_GT(WaitForPaintingScreen(1440, 960, 3, 0, 0).width, 0) << "not back in the window";
+  game_->Xdotool("key F11");
+  ASSERT_GT(WaitForPaintingScreen(1920, 1080, 3, 240, 60).width, 0);
+  game_->Click(240 + 1404, 60 + 36);
+  EXPECT_GT(game_->WaitFor([&](const WindowPicture& p) {
+                     return Shows(LogicalScreen(p, 3, 240, 60), colourPage_, 0, 20);
+                   }).width,
+            0)
+      << "the gear was not hit in full screen";
+}
+
 }  // namespace

@@ -1,6 +1,6 @@
 // The 2D drawing arithmetic without a window: quad corners, frames, zoom and
 // rotation, rectangle edges, vertex buffers, the polygon batch, font layout
-// and the sprite table.
+// the sprite table and how the screen fits a window.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 
 #include "gfx2d/background_table.h"
 #include "gfx2d/font_layout.h"
+#include "gfx2d/frame_fit.h"
 #include "gfx2d/gl_extensions.h"
 #include "gfx2d/polygon_batch.h"
 #include "gfx2d/sprite_geometry.h"
@@ -215,6 +216,42 @@ TEST(GlEntryPointTest, AResolvedNameCountsOnlyWhenTheContextCanHaveIt) {
   EXPECT_FALSE(EntryPointSupplied("NoSuchEntryPoint", true, list));
   EXPECT_FALSE(EntryPointSupplied("glActiveTextureARB", false, list));
   EXPECT_FALSE(EntryPointSupplied("glActiveTextureARB", true, nullptr));
+}
+
+TEST(FrameFitTest, WholeFactorsCentredWithBars) {
+  struct Case {
+    int windowWidth, windowHeight;
+    FrameFit fit;
+  } cases[] = {
+      {480, 320, {1, {0, 0, 480, 320}}},         // the screen's own size
+      {1440, 960, {3, {0, 0, 1440, 960}}},       // an exact multiple
+      {1000, 700, {2, {20, 30, 960, 640}}},      // between multiples
+      {1920, 1080, {3, {240, 60, 1440, 960}}},   // full screen on a wide desktop
+      {2000, 330, {1, {760, 5, 480, 320}}},      // the short side decides
+      {400, 300, {1, {-40, -10, 480, 320}}},     // smaller: the middle shows
+      {100000, 100000, {16, {46160, 47440, 7680, 5120}}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FitFrame(480, 320, c.windowWidth, c.windowHeight), c.fit) << c.windowWidth << " x " << c.windowHeight;
+  }
+}
+
+TEST(FrameFitTest, StartScaleFitsTheDesktopAndCoversAtMostFourFifths) {
+  EXPECT_EQ(StartScale(480, 320, 1920, 1080), 3);  // 1440 x 960 covers two thirds
+  EXPECT_EQ(StartScale(480, 320, 3840, 2160), 6);
+  EXPECT_EQ(StartScale(480, 320, 1280, 1024), 2);
+  EXPECT_EQ(StartScale(640, 480, 1280, 1024), 1);  // 1280 x 960 would cover 94 %
+  EXPECT_EQ(StartScale(480, 320, 400, 300), 1);    // never below 1
+  EXPECT_EQ(StartScale(0, 0, 1920, 1080), 1);
+}
+
+TEST(FrameFitTest, ParseScaleTakesWholeFactorsOnly) {
+  EXPECT_EQ(ParseScale("3"), 3);
+  EXPECT_EQ(ParseScale("16"), 16);
+  for (const char* refused : {"", "0", "-2", "17", "2.5", "3x", "x", "99999999999999999999"}) {
+    EXPECT_EQ(ParseScale(refused), 0) << refused;
+  }
+  EXPECT_EQ(ParseScale(nullptr), 0);
 }
 
 }  // namespace

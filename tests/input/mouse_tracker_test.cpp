@@ -178,5 +178,29 @@ TEST(MouseTrackerTest, FarPositionsSaturateInsteadOfOverflowing) {
   EXPECT_EQ(mouse.Position(), (MousePoint{5, 0}));
 }
 
+TEST(PointerMappingTest, WindowPixelsMapToScreenPixelsAndBack) {
+  const PointerMapping scaled{3, 240, 60};
+  EXPECT_EQ(scaled.ToLogical({240, 60}), (MousePoint{0, 0}));
+  EXPECT_EQ(scaled.ToLogical({242, 62}), (MousePoint{0, 0}));
+  EXPECT_EQ(scaled.ToLogical({960, 420}), (MousePoint{240, 120}));
+  // In the bars: below zero on the left and above, past the screen beyond.
+  EXPECT_EQ(scaled.ToLogical({239, 59}), (MousePoint{-1, -1}));
+  EXPECT_EQ(scaled.ToLogical({0, 0}), (MousePoint{-80, -20}));
+  EXPECT_EQ(scaled.ToLogical({1919, 1079}), (MousePoint{559, 339}));
+  EXPECT_EQ(scaled.ToWindow({240, 120}), (MousePoint{961, 421}));
+  for (const MousePoint p : {MousePoint{0, 0}, MousePoint{479, 319}, MousePoint{-5, 7}}) {
+    EXPECT_EQ(scaled.ToLogical(scaled.ToWindow(p)), p);
+  }
+  // Scale 1 at the corner changes nothing.
+  const PointerMapping plain;
+  EXPECT_EQ(plain.ToLogical({17, -3}), (MousePoint{17, -3}));
+  EXPECT_EQ(plain.ToWindow({17, -3}), (MousePoint{17, -3}));
+  // Extreme positions saturate instead of overflowing.
+  const PointerMapping big{16, 0, 0};
+  EXPECT_EQ(big.ToWindow({std::numeric_limits<int32_t>::max(), 0}).x, std::numeric_limits<int32_t>::max());
+  const PointerMapping zero{0, 0, 0};
+  EXPECT_EQ(zero.ToLogical({5, 5}), (MousePoint{5, 5}));  // a zero scale counts as 1
+}
+
 }  // namespace
 }  // namespace vdr

@@ -88,6 +88,12 @@ unsigned long ProgramDriver::FindWindow() const {
 }
 
 WindowPicture ProgramDriver::Capture() const {
+  WindowPicture picture = CaptureWindow(window_);
+  if (picture.width == 0) window_ = FindWindow();
+  return picture;
+}
+
+WindowPicture CaptureWindow(unsigned long window) {
   WindowPicture picture;
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) return picture;
@@ -95,10 +101,8 @@ WindowPicture ProgramDriver::Capture() const {
   // the program's window is looked up again for the next capture.
   XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
   XWindowAttributes attributes;
-  if (XGetWindowAttributes(display, window_, &attributes) == 0) {
-    window_ = FindWindow();
-  } else {
-    XImage* image = XGetImage(display, window_, 0, 0, static_cast<unsigned>(attributes.width),
+  if (XGetWindowAttributes(display, window, &attributes) != 0) {
+    XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned>(attributes.width),
                               static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
     if (image != nullptr) {
       picture.width = attributes.width;

@@ -62,6 +62,9 @@ class ProgramDriver {
   mutable unsigned long window_ = 0;  // found again when the program replaces it
 };
 
+// What an X window shows now.
+WindowPicture CaptureWindow(unsigned long window);
+
 void Wait(double seconds);
 
 // Writes the picture as a PNG file; false when it cannot.
