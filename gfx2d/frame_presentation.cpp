@@ -69,8 +69,12 @@ void OpenGLLumet::ReleaseFrame() {
 }
 
 void OpenGLLumet::PresentScaledFrame() {
-  // Everything the quad changes goes back as the program left it.
-  glPushAttrib(GL_VIEWPORT_BIT | GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_CURRENT_BIT | GL_TEXTURE_BIT);
+  // Everything the quad changes goes back as the program left it. The colour
+  // buffer state is not pushed: it holds the frame's draw buffer, which the
+  // window's framebuffer would refuse when popped.
+  GLfloat clearColour[4];
+  glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColour);
+  glPushAttrib(GL_VIEWPORT_BIT | GL_ENABLE_BIT | GL_CURRENT_BIT | GL_TEXTURE_BIT);
   glMatrixMode(GL_PROJECTION);
   glPushMatrix();
   glLoadIdentity();
@@ -106,6 +110,7 @@ void OpenGLLumet::PresentScaledFrame() {
   glPopMatrix();
   glMatrixMode(GL_MODELVIEW);
   glPopAttrib();
+  glClearColor(clearColour[0], clearColour[1], clearColour[2], clearColour[3]);
 }
 
 }  // namespace vdr

@@ -62,7 +62,6 @@ PixelImage ReadFrame() {
   const OpenGLLumet& context = *ActiveRenderContext();
   PixelImage frame;
   frame.Reset(context.Width(), context.Height());
-  glReadBuffer(GL_BACK);
   glPixelStorei(GL_PACK_ALIGNMENT, 4);
   glReadPixels(0, 0, context.Width(), context.Height(), GL_RGBA, GL_UNSIGNED_BYTE, frame.pixels.data());
   FlipRows(frame);

@@ -131,7 +131,11 @@ TEST_F(ScaledWindowTest, TheScreenShowsEnlargedWithSharpPixelsAndReadsInItsOwnPi
   EXPECT_EQ(saved.Row(10)[11 * 4 + 1], 255);
   EXPECT_EQ(saved.Row(50)[100 * 4 + 2], 255);
 
+  while (glGetError() != GL_NO_ERROR) {
+  }
   EXPECT_TRUE(RunFramesUntil([] { return ShowsPattern(WindowShows(), 3, 0, 0); }));
+  // Presenting the enlarged frame puts the window's state back without an error.
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
   EXPECT_EQ(PointAt(3 * 200 + 2, 3 * 100, 200, 100), (MousePointAt{200, 100}));
 }
 

@@ -46,7 +46,6 @@ std::vector<std::string> ReadRuntimeLog() {
 int32_t ReadBackPixel(int x, int y) {
   const OpenGLLumet* context = ActiveRenderContext();
   unsigned char rgba[4] = {};
-  glReadBuffer(GL_BACK);
   glReadPixels(x, context->Height() - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
   return rgba[0] | rgba[1] << 8 | rgba[2] << 16;
 }
