@@ -70,6 +70,7 @@ TEST_F(MusicTest, LoopingPieceStaysPlayingAndStartsOverAfterItsLength) {
 }
 
 TEST_F(MusicTest, PieceWithoutLoopStopsPlayingAtItsEnd) {
+  const double started = Clock();
   PlayMusic(kOneSecond.c_str(), 0);
   EXPECT_EQ(Music().RestartTime(), 0);
   EXPECT_EQ(MusicPlaying(), 1);
@@ -80,7 +81,11 @@ TEST_F(MusicTest, PieceWithoutLoopStopsPlayingAtItsEnd) {
     ShowScreen();
   }
   EXPECT_EQ(MusicPlaying(), 0);
-  EXPECT_GE(last, 0.9);
+  // Played through, not cut short: the device plays no faster than real
+  // time, while a busy machine may let the mixer's position move on in
+  // steps too large for the frames to see it near the end.
+  EXPECT_GT(last, 0);
+  EXPECT_GE(Clock() - started, 900);
   // Not started over: the mixer comes to its end too, and it stays stopped.
   for (const double giveUp = Clock() + 5000; Mix_PlayingMusic() != 0 && Clock() < giveUp;) {
     ShowScreen();
