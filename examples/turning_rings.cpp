@@ -1,10 +1,12 @@
-// Three rings turning under two coloured lights, fading into the fog with
-// distance, each breathing between the two keyframes of its object. Space
-// switches a shader program on and off that paints the lit colours in bands.
-// Escape or closing the window ends.
+// Three rings turning under two coloured lights over a floor they cast
+// shadows on, fading into the fog with distance, each breathing between the
+// two keyframes of its object. The ring under the mouse is found by a ray
+// through the mouse's pixel and named by a label above it. Space switches a
+// shader program on and off that paints the lit colours in bands. Escape or
+// closing the window ends.
 //
-// The example writes its object file ("rings.ddd", the DDDA text variant with
-// normals) and its shader into the current folder when it starts.
+// The example writes its object files ("rings.ddd" and "floor.ddd", the DDDA
+// text variant) and its shader into the current folder when it starts.
 
 #include <cmath>
 #include <string>
@@ -14,6 +16,7 @@
 namespace {
 
 constexpr int kRing = 1;
+constexpr int kFloor = 2;
 constexpr int kShader = 0;
 constexpr int kKeySpace = 57;
 constexpr int kFogColour = 0x402818;  // dark blue
@@ -62,6 +65,28 @@ void WriteRing(const vdr::RuntimeString& file, int around, int across) {
   vdr::CloseFile(0);
 }
 
+// A dark green floor of 40 x 40 units at y = 0, facing up.
+void WriteFloor(const vdr::RuntimeString& file) {
+  vdr::OpenFile(0, file, 0);
+  vdr::WriteLine(0, "DDDA 1.1");
+  vdr::WriteLine(0, "0");
+  vdr::WriteLine(0, "1");
+  vdr::WriteLine(0, "60 80 50  4  0 0  1 0  2 0  3 0");
+  vdr::WriteLine(0, "1");
+  vdr::WriteLine(0, "4");
+  for (const char* corner : {"-20 0 10", "20 0 10", "20 0 -30", "-20 0 -30"}) {
+    vdr::WriteLine(0, (std::string(corner) + "  0 1 0").c_str());
+  }
+  vdr::CloseFile(0);
+}
+
+// Places ring 0, 1 or 2 by the object transform.
+void PlaceRing(int ring, double turn) {
+  vdr::ResetObjectTransform();
+  vdr::TranslateObject(ring * 2.2 - 2.2, 0, -ring * 4.0);
+  vdr::RotateObject(turn + ring * 40, 0.3, 1, 0.2);
+}
+
 // Lit colour in four bands, with the fog the fixed pipeline would add.
 void WriteShader(const vdr::RuntimeString& file) {
   vdr::OpenFile(0, file, 0);
@@ -77,6 +102,8 @@ void WriteShader(const vdr::RuntimeString& file) {
 void Main() {
   WriteRing("rings.ddd", 48, 16);
   vdr::LoadObject("rings.ddd", kRing);
+  WriteFloor("floor.ddd");
+  vdr::LoadObject("floor.ddd", kFloor);
   WriteShader("bands.frag");
   const bool shaders = vdr::LoadShader(kShader, "", "bands.frag") == 1;
   bool banded = false, spaceHeld = false;
@@ -91,6 +118,7 @@ void Main() {
     vdr::SetFog(kFogColour, 0, 5, 16);
     vdr::SetLight(0, 0x5050FF, -6, 3, 4, 0, 0, 0, 120);  // warm red from the left
     vdr::SetLight(1, 0xFF9040, 6, 2, 2, 0, 0, 0, 120);   // cool blue from the right
+    vdr::SetLight(-2, 0xFFFFFF, 1, 9, -2, 0, 0, 0, 1);   // shadows from above
     vdr::SetCullMode(-1);
     if (banded && shaders) {
       vdr::UseShader(kShader);
@@ -98,15 +126,32 @@ void Main() {
     }
     const double turn = frame * 1.2;
     const double breath = 0.5 + 0.5 * std::sin(frame * 0.04);
+    vdr::TranslateObject(0, -1.6, 0);
+    vdr::DrawObject(kFloor, 0);
+    // The nearest ring the ray through the mouse's pixel hits.
+    double mouseX, mouseY, left, right;
+    vdr::MouseState(mouseX, mouseY, left, right);
+    int pointed = -1;
+    double nearest = 0;
     for (int ring = 0; ring < 3; ++ring) {
-      vdr::TranslateObject(ring * 2.2 - 2.2, 0, -ring * 4.0);
-      vdr::RotateObject(turn + ring * 40, 0.3, 1, 0.2);
-      vdr::DrawObjectBlend(kRing, 0, 1, ring == 1 ? breath : 0);
-      vdr::ResetObjectTransform();
+      PlaceRing(ring, turn);
+      const double blend = ring == 1 ? breath : 0;
+      vdr::DrawObjectBlend(kRing, 0, 1, blend);
+      const double distance = vdr::ObjectScreenDistance(kRing, blend < 0.5 ? 0 : 1, mouseX, mouseY);
+      if (distance >= 0 && (pointed < 0 || distance < nearest)) {
+        pointed = ring;
+        nearest = distance;
+      }
     }
-    vdr::UseShader(-1);  // the caption in the fixed pipeline
+    vdr::ResetObjectTransform();
+    vdr::UseShader(-1);  // the caption and the label in the fixed pipeline
+    if (pointed >= 0) {
+      const std::string label = "ring " + std::to_string(pointed + 1);
+      vdr::PrintText3D(label.c_str(), pointed * 2.2 - 2.2, 1.6, -pointed * 4.0, 0.45, 1);
+    }
     vdr::SetViewport(0, 0, 0, 0);
     vdr::PrintText(banded ? "Space: shader off" : "Space: shader on", 8, 8);
+    if (pointed >= 0) vdr::PrintText(("Pointing at ring " + std::to_string(pointed + 1)).c_str(), 8, 456);
     vdr::ShowScreen();
   }
 }

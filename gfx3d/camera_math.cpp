@@ -10,6 +10,8 @@ constexpr float kDegree = 0.017453292f;
 constexpr float kRadians89 = 1.5533430f;
 constexpr float kPi = 3.1415927f;
 
+}  // namespace
+
 Vec3 Cross(Vec3 a, Vec3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
 
 Vec3 Normalised(Vec3 v) {
@@ -17,8 +19,6 @@ Vec3 Normalised(Vec3 v) {
   if (length == 0) return v;
   return {v.x / length, v.y / length, v.z / length};
 }
-
-}  // namespace
 
 Matrix4 Multiply(const Matrix4& a, const Matrix4& b) {
   Matrix4 c{};
@@ -35,6 +35,46 @@ Matrix4 Multiply(const Matrix4& a, const Matrix4& b) {
 Vec3 TransformPoint(const Matrix4& m, Vec3 p) {
   return {m[0] * p.x + m[4] * p.y + m[8] * p.z + m[12], m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13],
           m[2] * p.x + m[6] * p.y + m[10] * p.z + m[14]};
+}
+
+Vec3 TransformDirection(const Matrix4& m, Vec3 d) {
+  return {m[0] * d.x + m[4] * d.y + m[8] * d.z, m[1] * d.x + m[5] * d.y + m[9] * d.z,
+          m[2] * d.x + m[6] * d.y + m[10] * d.z};
+}
+
+bool InvertAffine(const Matrix4& m, Matrix4& out) {
+  // The linear part's inverse by cofactors (columns a, b, c), then the
+  // translation moved back through it.
+  const Vec3 a{m[0], m[1], m[2]}, b{m[4], m[5], m[6]}, c{m[8], m[9], m[10]};
+  const Vec3 bc = Cross(b, c), ca = Cross(c, a), ab = Cross(a, b);
+  const float determinant = Dot(a, bc);
+  if (!std::isfinite(determinant) || std::fabs(determinant) < 1e-30f) return false;
+  const float k = 1 / determinant;
+  // Rows of the inverse are bc, ca and ab over the determinant.
+  Matrix4 r = {bc.x * k, ca.x * k, ab.x * k, 0, bc.y * k, ca.y * k, ab.y * k, 0,
+               bc.z * k, ca.z * k, ab.z * k, 0, 0,        0,        0,        1};
+  const Vec3 t = TransformDirection(r, {m[12], m[13], m[14]});
+  r[12] = -t.x;
+  r[13] = -t.y;
+  r[14] = -t.z;
+  out = r;
+  return true;
+}
+
+bool ViewRay(const Matrix4& projection, const Matrix4& camera, float ndcX, float ndcY, Vec3& origin,
+             Vec3& direction) {
+  Matrix4 eyeToWorld;
+  if (!InvertAffine(camera, eyeToWorld) || projection[0] == 0 || projection[5] == 0) return false;
+  Vec3 eyeOrigin{0, 0, 0}, eyeDirection{0, 0, -1};
+  if (projection[11] != 0) {
+    // A frustum: ndc = (P0 x + P8 z) / -z, so at z = -1 the point is this.
+    eyeDirection = {(ndcX + projection[8]) / projection[0], (ndcY + projection[9]) / projection[5], -1};
+  } else {
+    eyeOrigin = {(ndcX - projection[12]) / projection[0], (ndcY - projection[13]) / projection[5], 0};
+  }
+  origin = TransformPoint(eyeToWorld, eyeOrigin);
+  direction = TransformDirection(eyeToWorld, eyeDirection);
+  return true;
 }
 
 float RuntimeTangent(float e) {

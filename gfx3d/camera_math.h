@@ -12,11 +12,24 @@ struct Vec3 {
   float x = 0, y = 0, z = 0;
 };
 
+inline Vec3 operator+(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+inline Vec3 operator-(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+inline Vec3 operator*(Vec3 a, float s) { return {a.x * s, a.y * s, a.z * s}; }
+inline float Dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+Vec3 Cross(Vec3 a, Vec3 b);
+// The vector scaled to length 1; a zero vector stays zero.
+Vec3 Normalised(Vec3 v);
+
 using Matrix4 = std::array<float, 16>;
 inline constexpr Matrix4 kIdentity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
 Matrix4 Multiply(const Matrix4& a, const Matrix4& b);
 Vec3 TransformPoint(const Matrix4& m, Vec3 p);
+// The linear part alone: a direction, not moved by the translation.
+Vec3 TransformDirection(const Matrix4& m, Vec3 d);
+// The inverse of an affine matrix (last row 0, 0, 0, 1); false, with `out`
+// untouched, when it has none (a scale of 0 along some axis).
+bool InvertAffine(const Matrix4& m, Matrix4& out);
 
 // The runtime's single-precision tangent: a polynomial in e without range
 // reduction, exact for the angles of fields of view up to 45 degrees.
@@ -37,6 +50,13 @@ Matrix4 ProjectionMatrix(const ProjectionBox& box);
 // The classic look-at from eye towards target with `up` upwards. Eye equal
 // to target leaves the forward axis zero: the view only translates by -eye.
 Matrix4 LookAt(Vec3 eye, Vec3 target, Vec3 up);
+
+// The ray through a point of the view given in normalised device
+// coordinates (-1..1, y up), in the coordinates the camera matrix takes in:
+// from the eye for a frustum, from the eye's plane for an orthographic box.
+// False when the camera matrix has no inverse.
+bool ViewRay(const Matrix4& projection, const Matrix4& camera, float ndcX, float ndcY, Vec3& origin,
+             Vec3& direction);
 
 // A plane with a unit normal: points p with n . p + d >= 0 are inside.
 struct Plane {

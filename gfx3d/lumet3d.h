@@ -10,13 +10,17 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "gfx2d/font_layout.h"
 #include "gfx3d/camera_math.h"
+#include "gfx3d/frame_shape.h"
 #include "gfx3d/light_rules.h"
 #include "gfx3d/mesh_buffers.h"
 #include "gfx3d/mesh_object.h"
 #include "gfx3d/shader_table.h"
+#include "gfx3d/shadow_volume.h"
 
 namespace vdr {
 
@@ -64,7 +68,8 @@ class Lumet3D {
   void ClearDepth();
   void SetFog(const FogSetup& fog);
   // Nothing happens when the mode already has that value; switching off
-  // darkens every pixel whose stencil value is not 0 to half its brightness.
+  // first draws the shadow volumes kept for it, then darkens every pixel
+  // whose stencil value is not 0 to half its brightness.
   void SetShadowMode(bool on);
 
   // Lights (gfx3d/scene_lights.cpp). Numbers from 0 up address light
@@ -96,8 +101,40 @@ class Lumet3D {
   bool ObjectInView(int32_t slot, int32_t frame) const;
   // Draws frame a, or the blend (1 - t) x a + t x b of two frames with the
   // same vertex count; nothing for an empty slot, a frame outside the
-  // object, or an object outside the view volume.
+  // object, or an object outside the view volume. While the shadow light is
+  // on the object also casts its shadow volume (gfx3d/scene_shadows.cpp):
+  //   style 1: into the stencil at once, resolved right after: the shadow
+  //            darkens what was drawn before the object;
+  //   style 2: kept until the shadow mode ends (ShowScreen, SetViewport,
+  //            ClearDepth, Begin3D), so it darkens everything of the frame
+  //            drawn before or after the object, the object's own far side
+  //            included;
+  //   style 3 switches the shadow mode on at once (SetLight), and while the
+  //            mode is on an object adds its volume alone, without being
+  //            drawn; the shadows resolve when the mode ends.
+  // A blend casts the shadow of the keyframe it is nearer to. Volumes reach
+  // the far plane's distance beyond their casters; the eye must lie outside
+  // them.
   void DrawObject(int32_t slot, int32_t frameA, int32_t frameB, float blend);
+
+  // Text in a bitmap font on a plane (gfx3d/scene_text.cpp): its middle at
+  // `at` placed by the object transform, `height` units high; the plane
+  // faces the camera, or lies in the object transform's x-y plane, read
+  // from its +z side. Drawn with cull mode -1, so the text is seen from its
+  // front only; the cull mode set before is restored. Nothing is drawn in
+  // the shadow mode.
+  void DrawText3D(int32_t font, std::string_view text, Vec3 at, float height, bool facingCamera);
+
+  // Collision tests against a frame placed by the object transform
+  // (gfx3d/scene_collision.cpp): the distance along the ray to its nearest
+  // polygon, -1 for a miss; whether the sphere touches a polygon. An empty
+  // slot or a frame outside the object is missed.
+  float RayDistance(int32_t slot, int32_t frame, Vec3 origin, Vec3 direction) const;
+  bool SphereTouches(int32_t slot, int32_t frame, Vec3 centre, float radius) const;
+  // RayDistance along the ray of the last camera placement through window
+  // pixel (x, y) of the current viewport, from the eye (from the eye's plane
+  // in an orthographic view).
+  float ScreenRayDistance(int32_t slot, int32_t frame, float x, float y) const;
 
   // Projection and camera state.
   float nearPlane = 1, farPlane = 1000;
@@ -142,15 +179,31 @@ class Lumet3D {
   // view volume.
   bool SphereInView(Vec3 centre, float radius) const;
   void UpdateTransformMatrix();
+  // DrawObject without the shadow.
+  void DrawObjectSurface(int32_t slot, int32_t frameA, int32_t frameB, float blend);
+  void CastShadow(const FrameShape& caster);
+  void DrawPendingShadows();
+  // World-space triangles through the camera into the stencil.
+  void DrawVolumes(const std::vector<float>& triangles);
 
   struct SceneObject {
     MeshObject mesh;
     MeshBuffers buffers;
+    std::vector<FrameShape> shapes;  // per frame, for collisions and shadows
   };
+
+  // The slot's object when it holds one and has that frame, else null.
+  const SceneObject* ObjectFrame(int32_t slot, int32_t frame) const;
 
   OpenGLLumet* context_;
   std::vector<std::unique_ptr<SceneObject>> objects_;
   std::vector<DrawVertex> blendScratch_;  // reused by every blend drawn
+  std::vector<TextVertex> textVertices_;  // reused by all 3D text
+  // Shadow volumes as x, y, z triangles in the world: those kept for the
+  // end of the shadow mode, and the one drawn at once.
+  std::vector<float> pendingShadows_;
+  std::vector<float> volumeScratch_;
+  ShadowScratch shadowScratch_;
   uint32_t boundTextures_[2] = {0, 0};
   // Texture coordinate scale of each bound texture (the sprite's part of a
   // texture without mipmaps).

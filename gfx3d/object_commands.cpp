@@ -74,4 +74,20 @@ void DrawObjectBlend(double slot, double frame1, double frame2, double blend) {
   if (Lumet3D* scene = Scene()) scene->DrawObject(ToInt(slot), ToInt(frame1), ToInt(frame2), F(blend));
 }
 
+double ObjectRayDistance(double slot, double frame, double x, double y, double z, double dx, double dy, double dz) {
+  const Lumet3D* scene = Scene();
+  if (scene == nullptr) return -1;
+  return scene->RayDistance(ToInt(slot), ToInt(frame), {F(x), F(y), F(z)}, {F(dx), F(dy), F(dz)});
+}
+
+double ObjectScreenDistance(double slot, double frame, double x, double y) {
+  const Lumet3D* scene = Scene();
+  return scene != nullptr ? scene->ScreenRayDistance(ToInt(slot), ToInt(frame), F(x), F(y)) : -1;
+}
+
+int32_t ObjectSphereTouch(double slot, double frame, double x, double y, double z, double radius) {
+  const Lumet3D* scene = Scene();
+  return scene != nullptr && scene->SphereTouches(ToInt(slot), ToInt(frame), {F(x), F(y), F(z)}, F(radius)) ? 1 : 0;
+}
+
 }  // namespace vdr

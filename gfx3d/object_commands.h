@@ -49,4 +49,20 @@ int32_t ObjectInView(double slot, double frame);
 void DrawObject(double slot, double frame);
 void DrawObjectBlend(double slot, double frame1, double frame2, double blend);
 
+// Collision tests against a keyframe placed by the current object transform
+// (as DrawObject would draw it), over the object's polygons, either side
+// facing. The distance from (x, y, z) along the ray towards (dx, dy, dz) to
+// the nearest polygon in the world's units, -1 when the ray misses, the
+// direction is zero, or the slot or frame is empty:
+//   TranslateObject(0, 0, -5); RotateObject(turn, 0, 1, 0);
+//   if (ObjectRayDistance(1, 0, 0, 0, 0, 0, 0, -1) >= 0) ... the view axis hits it
+double ObjectRayDistance(double slot, double frame, double x, double y, double z, double dx, double dy, double dz);
+// ObjectRayDistance along the ray through screen pixel (x, y) (the mouse's
+// position, say) from the eye of the last SetCamera, in the 3D projection of
+// the frame: a distance of 0 or more means the object is under that pixel.
+double ObjectScreenDistance(double slot, double frame, double x, double y);
+// 1 when the sphere touches or cuts one of the polygons (a sphere wholly
+// inside a closed object touches none), else 0.
+int32_t ObjectSphereTouch(double slot, double frame, double x, double y, double z, double radius);
+
 }  // namespace vdr

@@ -1,5 +1,6 @@
 #include "gfx3d/scene_commands.h"
 
+#include "gfx2d/render_context.h"
 #include "gfx3d/lumet3d.h"
 #include "gfx3d/scene_frame_steps.h"
 #include "runtime/number_text.h"
@@ -47,6 +48,13 @@ void SetLight(double number, double colour, double x, double y, double z, double
 
 void SetCameraLight(double number, double colour) {
   if (Lumet3D* scene = Scene()) scene->SetCameraLight(ToInt(number), ToInt(colour));
+}
+
+void PrintText3D(const RuntimeString& text, double x, double y, double z, double height, double facing) {
+  const OpenGLLumet* context = ActiveRenderContext();
+  Lumet3D* scene = Scene();
+  if (scene == nullptr || context == nullptr) return;
+  scene->DrawText3D(context->CurrentFont(), text.view(), {F(x), F(y), F(z)}, F(height), facing != 0);
 }
 
 int32_t LoadShader(double slot, const RuntimeString& vertexFile, const RuntimeString& fragmentFile) {

@@ -35,11 +35,25 @@ void SetFog(double colour, double mode, double start, double end);
 // A negative cutoff is refused. Positions are in the coordinates of the
 // moment: set after SetCamera, a light stays fixed in the world. A negative
 // number sets the light that casts shadows (style 3 for -3, 1 for -1, else
-// 2; on unless the cutoff is 0).
+// 2; on unless the cutoff is 0) from (x, y, z) in the world: objects drawn
+// while it is on cast shadow volumes, and pixels in them are drawn half as
+// bright when the shadow mode ends. Style 1 darkens at once what was drawn
+// before the caster; style 2 keeps the volumes until the frame's 3D part
+// ends (ShowScreen, SetViewport, ClearDepth, Begin3D), so they darken all
+// of it; style 3 switches the shadow mode on at once, and the objects drawn
+// while it is on add their volumes without being drawn themselves.
 void SetLight(double number, double colour, double x, double y, double z, double dx, double dy, double dz,
               double cutoff);
 // A light from the camera's eye towards the origin.
 void SetCameraLight(double number, double colour);
+
+// The text in the current font with its middle at (x, y, z), placed by the
+// object transform, each line `height` units high; facing not 0 turns it to
+// face the camera, 0 lays it in the object transform's x-y plane, read from
+// +z. The text is seen from its front only (cull mode -1 while it is drawn;
+// the cull mode set before returns after it).
+//   SetCamera(0, 2, 10, 0, 0, 0); PrintText3D("Goal", 0, 3, 0, 0.5, 1);
+void PrintText3D(const RuntimeString& text, double x, double y, double z, double height, double facing);
 
 // Loads a vertex and a fragment shader (either file may be missing: its
 // stage is left out) into slot 0..254 and links them; 1 when the slot holds

@@ -36,6 +36,8 @@ bool Lumet3D::LoadObject(int32_t slot, const char* resolvedName) {
     object->buffers.Release();
     return false;  // the slot keeps what it held
   }
+  object->shapes.reserve(object->mesh.frames.size());
+  for (const MeshFrame& frame : object->mesh.frames) object->shapes.push_back(ShapeOfFrame(frame));
   FreeObject(slot);
   objects_[static_cast<size_t>(slot)] = std::move(object);
   return true;
@@ -51,6 +53,12 @@ void Lumet3D::FreeObject(int32_t slot) {
   std::unique_ptr<SceneObject>& object = objects_[static_cast<size_t>(slot)];
   if (object != nullptr && ContextReady()) object->buffers.Release();
   object.reset();
+}
+
+const Lumet3D::SceneObject* Lumet3D::ObjectFrame(int32_t slot, int32_t frame) const {
+  if (!IsObjectSlot(slot) || objects_[static_cast<size_t>(slot)] == nullptr) return nullptr;
+  const SceneObject* object = objects_[static_cast<size_t>(slot)].get();
+  return frame >= 0 && static_cast<size_t>(frame) < object->shapes.size() ? object : nullptr;
 }
 
 int32_t Lumet3D::FrameCount(int32_t slot) const {
@@ -129,7 +137,7 @@ bool Lumet3D::ObjectInView(int32_t slot, int32_t frame) const {
   return SphereInView(range.centre, range.radius);
 }
 
-void Lumet3D::DrawObject(int32_t slot, int32_t frameA, int32_t frameB, float blend) {
+void Lumet3D::DrawObjectSurface(int32_t slot, int32_t frameA, int32_t frameB, float blend) {
   if (!IsObjectSlot(slot) || objects_[static_cast<size_t>(slot)] == nullptr) return;
   if (frameA < 0 || frameA >= objects_[static_cast<size_t>(slot)]->buffers.FrameCount()) return;
   SceneObject& object = *objects_[static_cast<size_t>(slot)];

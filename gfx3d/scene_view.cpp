@@ -121,6 +121,7 @@ void Lumet3D::SetFog(const FogSetup& fog) {
 }
 
 void Lumet3D::SetShadowMode(bool on) {
+  if (!on) DrawPendingShadows();
   if (on == shadowMode) return;
   shadowMode = on;
   if (on) {

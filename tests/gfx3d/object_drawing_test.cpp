@@ -5,6 +5,7 @@
 #include <SDL2/SDL_opengl.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "gfx2d/sprite_commands.h"
@@ -208,6 +209,34 @@ TEST_F(ObjectDrawingTest, ObjectsOutsideTheViewVolumeAreSkipped) {
   EXPECT_EQ(Pixel(630, 240), 0x0000FF);
   EXPECT_EQ(ObjectInView(kSquare, 5), 0);
   EXPECT_EQ(ObjectInView(999, 0), 0);
+}
+
+// The collision commands read the pose of the object transform, as drawing does.
+TEST_F(ObjectDrawingTest, CollisionTestsInTheCurrentPose) {
+  TranslateObject(1, 0, -5);
+  EXPECT_NEAR(ObjectRayDistance(kSquare, 0, 0, 0, 0, 0, 0, -1), 5, 1e-5);
+  EXPECT_NEAR(ObjectRayDistance(kSquare, 1, 2.5, 0, 0, 0, 0, -3), 5, 1e-5);  // frame 1 lies 2 further along x
+  EXPECT_EQ(ObjectRayDistance(kSquare, 0, 2.5, 0, 0, 0, 0, -1), -1);
+  EXPECT_EQ(ObjectSphereTouch(kSquare, 0, 1, 0, -4, 1.01), 1);
+  EXPECT_EQ(ObjectSphereTouch(kSquare, 0, 1, 0, -4, 0.99), 0);
+  RotateObject(90, 0, 1, 0);  // edge-on to the ray
+  EXPECT_EQ(ObjectRayDistance(kSquare, 0, 0.5, 0, 0, 0, 0, -1), -1);
+  EXPECT_NEAR(ObjectRayDistance(kSquare, 0, 3, 0, -5.5, -1, 0, 0), 2, 1e-5);
+  // Through window pixels: the square, turned edge-on at x = 1, lies under
+  // the pixels at x = 1 / (5 tan 22.5) x 240 right of the middle only.
+  const float edge = 320 + 240 / (5 * 0.4142135f);
+  EXPECT_GT(ObjectScreenDistance(kSquare, 0, edge, 240), 4);  // the ray grazes the square's side
+  EXPECT_EQ(ObjectScreenDistance(kSquare, 0, 320, 240), -1);
+  ResetObjectTransform();
+  TranslateObject(0, 0, -5);
+  EXPECT_NEAR(ObjectScreenDistance(kSquare, 0, 320, 240), 5, 1e-3);
+  EXPECT_NEAR(ObjectScreenDistance(kSquare, 0, 320 + 100, 240 - 100), std::hypot(5, 100 * 5 * 0.4142135 / 240, 100 * 5 * 0.4142135 / 240), 2e-2);
+  EXPECT_EQ(ObjectScreenDistance(kSquare, 0, 320 + 130, 240), -1);  // beside it: 116 pixels is its half side
+  SetCamera(0, 0, 0, 0, 0, -1);  // the pose goes with the transform
+  EXPECT_NEAR(ObjectRayDistance(kSquare, 0, 0, 0, 5, 0, 0, -1), 5, 1e-5);
+  EXPECT_EQ(ObjectRayDistance(kSquare, 2, 0, 0, 5, 0, 0, -1), -1);  // no such frame
+  EXPECT_EQ(ObjectRayDistance(999, 0, 0, 0, 5, 0, 0, -1), -1);
+  EXPECT_EQ(ObjectSphereTouch(-1, 0, 0, 0, 0, 10), 0);
 }
 
 TEST_F(ObjectDrawingTest, FreedAndMissingObjects) {

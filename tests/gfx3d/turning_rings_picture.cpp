@@ -2,7 +2,7 @@
 // under X):
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/tests/gfx3d/turning_rings_picture docs
 // writes turning-rings.png (fixed pipeline) and turning-rings-shader.png
-// (after Space) into the given folder.
+// (after Space) into the given folder, the mouse over the nearest ring.
 
 #include <cstdio>
 #include <string>
@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
   }
   vdr::test::ProgramDriver example(TURNING_RINGS_EXECUTABLE, "", vdr::TempFolder() + "turning-rings-picture");
   if (!example.WaitForWindow(60)) return 1;
+  example.MoveTo(60, 276);  // over the nearest ring's left side: it is named
   bool saved = true;
   for (const char* name : {"turning-rings.png", "turning-rings-shader.png"}) {
     Wait(2);
