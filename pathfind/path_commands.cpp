@@ -24,8 +24,8 @@ int32_t FindPathInto(const RuntimeArray<double>& map, RuntimeArray<T>& path, dou
     return 0;
   }
 
-  // The map is read into the grid before the path array changes, so the
-  // two may be one array.
+  // The search is over before the path array changes, so the map and the
+  // path may be one array.
   PathSearch& search = CommandSearch();
   search.grid.Build(map);
   if (!search.planner.Plan(search.grid, settings, search.cells)) {

@@ -1,5 +1,5 @@
 #pragma once
-// The working memory of FindPath, kept from call to call: a large map's grid,
+// The working memory of FindPath, kept from call to call: a large map's
 // nodes and open list are allocated once, not on every search.
 
 #include <vector>

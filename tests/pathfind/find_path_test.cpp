@@ -164,6 +164,30 @@ TEST(FindPathTest, ValuesThatAreNotFiniteBlockTheirCells) {
   }
 }
 
+TEST(FindPathTest, EveryFiniteValueAboveZeroIsWalkableAndNothingElse) {
+  const double largest = std::numeric_limits<double>::max();
+  const struct {
+    double value;
+    bool walkable;
+  } cases[] = {
+      {largest, true},
+      {std::numeric_limits<double>::denorm_min(), true},
+      {std::numeric_limits<double>::min(), true},
+      {0.0, false},
+      {-0.0, false},
+      {-std::numeric_limits<double>::denorm_min(), false},
+      {-largest, false},
+  };
+  for (const auto& c : cases) {
+    RuntimeArray<double> corridor;
+    corridor.Dim(3, 1);
+    corridor[0] = corridor[2] = largest;
+    corridor[1] = c.value;
+    RuntimeArray<int32_t> path = UsedPath();
+    EXPECT_EQ(FindPath(corridor, path, 0, 0, 0, 2, 0), c.walkable ? 3 : 0) << c.value;
+  }
+}
+
 // ---- costs at weight 0 --------------------------------------------------
 
 // The cost of walking the path, in double precision; -1 when a step is not
