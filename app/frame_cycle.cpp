@@ -60,9 +60,13 @@ MessageCallback ResolveMessageCallback() {
 void CheckEndKeys(bool altF4) {
   EngineState& engine = Engine();
   if (engine.input == nullptr) return;
-  const InputContext& input = *engine.input;
-  if (engine.escapeEnds != 0 && (input.KeyHeld(kKeyEscape) || input.KeyHeld(kKeyEscapeExtended))) RunEnd();
-  if (altF4 && input.KeyHeld(kKeyLeftAlt) && input.KeyHeld(kKeyF4)) RunEnd();
+  InputContext& input = *engine.input;
+  // Every key is looked at in every frame, so a press made while it would
+  // not end the program does not end it later.
+  const bool escape = input.HeldOrPressedSinceLastLook(kKeyEscape) | input.HeldOrPressedSinceLastLook(kKeyEscapeExtended);
+  const bool altAndF4 = input.HeldOrPressedSinceLastLook(kKeyLeftAlt) & input.HeldOrPressedSinceLastLook(kKeyF4);
+  if (engine.escapeEnds != 0 && escape) RunEnd();
+  if (altF4 && altAndF4) RunEnd();
 }
 
 void PollInput() {

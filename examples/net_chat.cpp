@@ -3,11 +3,13 @@
 //
 //   net_chat                  hosts, as the player "host"
 //   net_chat localhost [NAME] joins the game on this machine
+//   net_chat -p 28000 ...     either, on port 28000
 //
 // Type a line and press Enter to send it to every other player. The players
 // are listed on the right; the host also sees who left. Escape or closing
 // the window ends.
 
+#include <cstdlib>
 #include <deque>
 #include <map>
 #include <string>
@@ -50,6 +52,21 @@ std::vector<std::string> Arguments() {
   }
   if (!words.empty()) words.erase(words.begin());
   return words;
+}
+
+struct Options {
+  int32_t port = 0;  // 0: the network game's default port
+  std::vector<std::string> words;
+};
+
+Options ReadOptions() {
+  Options options;
+  options.words = Arguments();
+  if (options.words.size() >= 2 && options.words[0] == "-p") {
+    options.port = std::atoi(options.words[1].c_str());
+    options.words.erase(options.words.begin(), options.words.begin() + 2);
+  }
+  return options;
 }
 
 class Chat {
@@ -136,15 +153,18 @@ class Chat {
 
 void Main() {
   vdr::AutoPause(0);  // the chat goes on while another window has the focus
-  const std::vector<std::string> arguments = Arguments();
+  const Options options = ReadOptions();
+  const std::vector<std::string>& arguments = options.words;
   const bool hosting = arguments.empty();
   const std::string name = arguments.size() > 1 ? arguments[1] : hosting ? "host" : "guest";
+  const std::string port = std::to_string(options.port > 0 ? options.port : 27910);
   std::string title;
   if (hosting) {
-    title = vdr::NetHostGame(0) == 1 ? "Hosting on port 27910 as " + name : "Could not host on port 27910";
+    title = vdr::NetHostGame(options.port) == 1 ? "Hosting on port " + port + " as " + name
+                                                : "Could not host on port " + port;
   } else {
-    title = vdr::NetJoinGame(arguments[0].c_str(), 0) == 1 ? "Joined " + arguments[0] + " as " + name
-                                                           : "Could not join " + arguments[0];
+    title = vdr::NetJoinGame(arguments[0].c_str(), options.port) == 1 ? "Joined " + arguments[0] + " as " + name
+                                                                      : "Could not join " + arguments[0];
   }
   const int32_t me = vdr::NetIsRunning() == 1 ? vdr::NetCreatePlayer(name.c_str()) : 0;
   Chat chat(title, me);

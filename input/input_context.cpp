@@ -63,7 +63,7 @@ void InputContext::SetUpDevices(SDL_Window* window, bool captureMouse) {
   mouse_.SetPosition(SystemPointer());
   for (int code = 0; code < 256; ++code) {
     keyState_[code] = 0;
-    held_[code] = unseenPress_[code] = tapsThisFrame_[code] = tapsLastFrame_[code] = false;
+    held_[code] = unseenPress_[code] = tapsThisFrame_[code] = tapsLastFrame_[code] = pressedSinceLook_[code] = false;
   }
 
   pointerShown_ = false;
@@ -117,6 +117,12 @@ void InputContext::ForgetSeenTaps() {
   }
 }
 
+bool InputContext::HeldOrPressedSinceLastLook(uint8_t code) {
+  const bool pressed = pressedSinceLook_[code];
+  pressedSinceLook_[code] = false;
+  return pressed || KeyHeld(code);
+}
+
 void InputContext::ApplyKeyEvent(const SDL_KeyboardEvent& event) {
   textKeyCode_ = 0;
   if (!windowActive_) return;
@@ -124,7 +130,7 @@ void InputContext::ApplyKeyEvent(const SDL_KeyboardEvent& event) {
   if (code == 0) return;
   held_[code] = event.state == SDL_PRESSED;
   if (held_[code]) {
-    unseenPress_[code] = true;
+    unseenPress_[code] = pressedSinceLook_[code] = true;
     uint8_t heldKeys[256];
     for (int c = 0; c < 256; ++c) heldKeys[c] = held_[c] ? 0x80 : 0;
     textKeyCode_ = code;

@@ -66,6 +66,11 @@ class InputContext {
   // Taps that a poll has seen no longer read as held: a blocking wait starts
   // with this, so that a tap the program saw before the wait does not end it.
   void ForgetSeenTaps();
+  // The frame cycle's look at a key: held now, or pressed at any moment
+  // since its last look at that key. A press that the program's own polls
+  // saw held and that ended before the frame cycle looked still counts, so
+  // the keys that end the program are not missed on a busy machine.
+  bool HeldOrPressedSinceLastLook(uint8_t code);
   // A key event from the event pump.
   void ApplyKeyEvent(const SDL_KeyboardEvent& event);
   // The text the system typed for the key event before it: teaches what the
@@ -131,6 +136,7 @@ class InputContext {
   bool unseenPress_[256] = {};    // pressed, and no poll has seen it held yet
   bool tapsThisFrame_[256] = {};  // taps found since the frame began
   bool tapsLastFrame_[256] = {};  // taps found during the frame before
+  bool pressedSinceLook_[256] = {};  // presses since the frame cycle's last look
   TypedCharRules typed_;
   bool allKeysLetGo_ = false;  // since the last TypedChar
   LearntLevels learntLevels_;

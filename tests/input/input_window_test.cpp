@@ -14,12 +14,14 @@
 #include <thread>
 
 #include "app/engine_state.h"
+#include "app/frame_cycle.h"
 #include "app/frame_steps.h"
 #include "app/window_events.h"
 #include "files/runtime_log.h"
 #include "gfx2d/render_context.h"
 #include "input/input_commands.h"
 #include "input/input_context.h"
+#include "input/key_codes.h"
 #include "modal/input_waits.h"
 #include "modal/screen_commands.h"
 #include "tests/support/engine_harness.h"
@@ -202,6 +204,7 @@ TEST_F(InputWindowTest, TypedCharTypesAHeldKeyOnce) {
 }
 
 TEST_F(InputWindowTest, TypedCharShiftEnterBackspaceAndEscape) {
+  SetEscapeEnds(0);  // the frame cycle sees the Escape typed here too
   const struct {
     const char* keys;
     RuntimeString typed;
@@ -225,6 +228,20 @@ TEST_F(InputWindowTest, TypedCharShiftEnterBackspaceAndEscape) {
     EXPECT_EQ(TypedChar(), "");
   }
   EXPECT_EQ(KeyDown(1), 0);
+  ShowScreen();
+  SetEscapeEnds(1);
+}
+
+TEST_F(InputWindowTest, APressTheProgramSawEndedStillReachesTheEndKeys) {
+  InputContext& input = *ActiveInput();
+  ShowScreen();
+  EXPECT_FALSE(input.HeldOrPressedSinceLastLook(kKeyEscape));
+  Drive("keydown Escape");
+  EXPECT_EQ(KeyDown(1), 1);  // the program's own poll sees it held
+  Drive("keyup Escape");
+  EXPECT_EQ(KeyDown(1), 0);  // and let go before the frame cycle looks
+  EXPECT_TRUE(input.HeldOrPressedSinceLastLook(kKeyEscape));
+  EXPECT_FALSE(input.HeldOrPressedSinceLastLook(kKeyEscape));  // each look starts anew
 }
 
 TEST_F(InputWindowTest, KeySnapshotKeepsItsStateWhileTheWindowIsAway) {

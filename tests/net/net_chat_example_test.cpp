@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/net/net_test_support.h"
 #include "tests/support/program_driver.h"
 
 namespace vdr::test {
@@ -32,11 +33,13 @@ TEST(NetChatExampleTest, ALineTypedInOneCopyShowsInTheOther) {
   const std::filesystem::path folder =
       std::filesystem::temp_directory_path() / ("net_chat_example_" + std::to_string(getpid()));
   {
-    ProgramDriver host(NET_CHAT_EXECUTABLE, "", (folder / "host").string());
+    // A port of its own, so that another copy of the suite can run at once.
+    const std::string port = std::to_string(ClosedPort());
+    ProgramDriver host(NET_CHAT_EXECUTABLE, "", (folder / "host").string(), {"-p", port});
     ASSERT_TRUE(host.WaitForWindow(60));
     ASSERT_GT(host.WaitFor([](const WindowPicture& p) { return ListRowPixels(p, 0) > 0; }).width, 0)
         << "the host lists its own player";
-    ProgramDriver guest(NET_CHAT_EXECUTABLE, "", (folder / "guest").string(), {"localhost", "guest"});
+    ProgramDriver guest(NET_CHAT_EXECUTABLE, "", (folder / "guest").string(), {"-p", port, "localhost", "guest"});
     ASSERT_TRUE(guest.WaitForWindow(60));
     guest.Xdotool("windowmove --sync %w 640 0");  // side by side, so both show whole
     const auto bothListed = [](const WindowPicture& p) { return ListRowPixels(p, 0) > 0 && ListRowPixels(p, 1) > 0; };
@@ -60,7 +63,8 @@ TEST(NetChatExampleTest, ALineTypedInOneCopyShowsInTheOther) {
     host.Xdotool("windowfocus --sync %w key Escape");
     EXPECT_EQ(host.WaitForExit(60), 0);
   }
-  std::filesystem::remove_all(folder);
+  // The programs' logs stay for a look when the test fails.
+  if (!HasFailure()) std::filesystem::remove_all(folder);
 }
 
 }  // namespace

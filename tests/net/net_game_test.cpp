@@ -149,7 +149,13 @@ TEST_F(NetGameTest, IdsStartAt101AndAgainAfterANewHost) {
 }
 
 TEST_F(NetGameTest, PortZeroIsTheDefaultPort) {
-  ASSERT_EQ(NetHostGame(0), 1);
+  // Another copy of the suite, run at the same time, may hold the port for
+  // the moment its own test of it takes.
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+  while (NetHostGame(0) != 1 && std::chrono::steady_clock::now() < giveUp) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  ASSERT_EQ(NetIsRunning(), 1);
   Peer peer({"leave", "0", Report("peer"), "x"});
   EXPECT_NE(AwaitReport(Report("peer"), peer), "");
   EXPECT_EQ(peer.WaitForExit(), 0) << ReadFile(Report("peer.done"));
