@@ -184,7 +184,7 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
   engine.sound->OpenDevice();  // 17: the mixer needs no window to bind to, and
                                // the input context has had the window since 16
 
-  engine.renderContext->SelectFont(0);  // 18
+  engine.renderContext->Fonts().SelectFont(0);  // 18
   CreateResolverContexts(ExecutablePath());  // 19, 20
   EnterExecutableFolder();                   // 21
   const double now = Clock();             // 22
@@ -194,7 +194,7 @@ void EngineInit(int32_t showMode, const RuntimeString& title) {
   PresentAndPace(nullptr);
   engine.renderContext->SetViewport(0, 0, 0, 0);
   LoadDefaultFont();                      // 24
-  engine.renderContext->SelectFont(0);  // 25
+  engine.renderContext->Fonts().SelectFont(0);  // 25
   engine.paused = 0;
   SDL_SetCursor(SDL_GetDefaultCursor());  // 26
   const double later = Clock();           // 27

@@ -10,7 +10,9 @@
 namespace vdr {
 
 void CreateScreen(double screen, double slot, double width, double height) {
-  if (OpenGLLumet* c = ActiveRenderContext()) c->CreateScreen(ToInt(screen), ToInt(slot), ToInt(width), ToInt(height));
+  if (OpenGLLumet* c = ActiveRenderContext()) {
+    c->Screens().CreateScreen(ToInt(screen), ToInt(slot), ToInt(width), ToInt(height));
+  }
 }
 
 void UseScreen(double screen) {
@@ -18,20 +20,20 @@ void UseScreen(double screen) {
   if (c == nullptr) return;
   const int32_t number = ToInt(screen);
   if (number < 0) {
-    c->EndScreen();
+    c->Screens().EndScreen();
   } else {
-    c->UseScreen(number);
+    c->Screens().UseScreen(number);
   }
 }
 
 int32_t GrabSprite(double slot, double x, double y, double w, double h) {
   OpenGLLumet* c = ActiveRenderContext();
-  return c != nullptr && c->GrabSprite(ToInt(slot), ToInt(x), ToInt(y), ToInt(w), ToInt(h)) ? 1 : 0;
+  return c != nullptr && c->Screens().GrabSprite(ToInt(slot), ToInt(x), ToInt(y), ToInt(w), ToInt(h)) ? 1 : 0;
 }
 
 int32_t GetPixel(double x, double y) {
   OpenGLLumet* c = ActiveRenderContext();
-  return c != nullptr ? c->ReadPixel(ToInt(x), ToInt(y)) : 0;
+  return c != nullptr ? c->Screens().ReadPixel(ToInt(x), ToInt(y)) : 0;
 }
 
 void LoadBackground(const RuntimeString& file) {
@@ -39,23 +41,24 @@ void LoadBackground(const RuntimeString& file) {
   OpenGLLumet* c = ActiveRenderContext();
   if (c == nullptr) return;
   std::string name;
-  if (MemoryContext().Resolve(file.c_str(), name) && c->LoadBackground(0, name.c_str())) {
-    c->DrawBackground(0);
+  BackgroundStore& backgrounds = c->Backgrounds();
+  if (MemoryContext().Resolve(file.c_str(), name) && backgrounds.LoadBackground(0, name.c_str())) {
+    backgrounds.DrawBackground(0);
     return;
   }
   RecordError(kErrorNoSuchFile);
-  c->ClearBackground(0);
+  backgrounds.ClearBackground(0);
   c->ClearFrame(0);
 }
 
 void GrabBackground() {
-  if (OpenGLLumet* c = ActiveRenderContext()) c->GrabBackground(0);
+  if (OpenGLLumet* c = ActiveRenderContext()) c->Backgrounds().GrabBackground(0);
 }
 
 void ClearScreen(double colour) {
   OpenGLLumet* c = ActiveRenderContext();
   if (c == nullptr) return;
-  c->ClearBackground(0);
+  c->Backgrounds().ClearBackground(0);
   c->ClearFrame(ToInt(colour));
 }
 
@@ -68,7 +71,7 @@ void SaveScreenshot(const RuntimeString& file) {
 void SaveSprite(const RuntimeString& file, double slot) {
   ClearErrorCode();
   OpenGLLumet* c = ActiveRenderContext();
-  if (c == nullptr || !c->SaveSprite(file.c_str(), ToInt(slot))) RecordError(kErrorNoSuchFile);
+  if (c == nullptr || !c->Sprites().SaveSprite(file.c_str(), ToInt(slot))) RecordError(kErrorNoSuchFile);
 }
 
 }  // namespace vdr

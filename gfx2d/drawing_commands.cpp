@@ -15,44 +15,50 @@ void AlphaMode(double level) {
 }
 
 void SmoothShading(double flag) {
-  if (OpenGLLumet* c = ActiveRenderContext()) c->SetSmoothing(flag != 0);
+  if (OpenGLLumet* c = ActiveRenderContext()) c->Sprites().SetSmoothing(flag != 0);
 }
 
 void DrawSprite(double slot, double x, double y) {
-  if (OpenGLLumet* c = ActiveRenderContext()) c->DrawSprite(ToInt(slot), ToInt(x), ToInt(y));
+  if (OpenGLLumet* c = ActiveRenderContext()) c->Sprites().DrawSprite(ToInt(slot), ToInt(x), ToInt(y));
 }
 
 void StretchSprite(double slot, double x, double y, double w, double h) {
-  if (OpenGLLumet* c = ActiveRenderContext()) c->StretchSprite(ToInt(slot), ToInt(x), ToInt(y), ToInt(w), ToInt(h));
+  if (OpenGLLumet* c = ActiveRenderContext()) {
+    c->Sprites().StretchSprite(ToInt(slot), ToInt(x), ToInt(y), ToInt(w), ToInt(h));
+  }
 }
 
 void ZoomSprite(double slot, double x, double y, double sx, double sy) {
-  if (OpenGLLumet* c = ActiveRenderContext()) c->ZoomSprite(ToInt(slot), ToInt(x), ToInt(y), F(sx), F(sy));
+  if (OpenGLLumet* c = ActiveRenderContext()) c->Sprites().ZoomSprite(ToInt(slot), ToInt(x), ToInt(y), F(sx), F(sy));
 }
 
 void RotoSprite(double slot, double x, double y, double angle) { RotoZoomSprite(slot, x, y, angle, 1); }
 
 void RotoZoomSprite(double slot, double x, double y, double angle, double zoom) {
-  if (OpenGLLumet* c = ActiveRenderContext()) c->RotoZoomSprite(ToInt(slot), ToInt(x), ToInt(y), F(angle), F(zoom));
+  if (OpenGLLumet* c = ActiveRenderContext()) {
+    c->Sprites().RotoZoomSprite(ToInt(slot), ToInt(x), ToInt(y), F(angle), F(zoom));
+  }
 }
 
 void SetSpriteAnim(double slot, double frameWidth, double frameHeight) {
-  if (OpenGLLumet* c = ActiveRenderContext()) c->SetSpriteAnim(ToInt(slot), ToInt(frameWidth), ToInt(frameHeight));
+  if (OpenGLLumet* c = ActiveRenderContext()) {
+    c->Sprites().SetSpriteAnim(ToInt(slot), ToInt(frameWidth), ToInt(frameHeight));
+  }
 }
 
 void DrawAnim(double slot, double frame, double x, double y) {
-  if (OpenGLLumet* c = ActiveRenderContext()) c->DrawAnim(ToInt(slot), ToInt(frame), ToInt(x), ToInt(y));
+  if (OpenGLLumet* c = ActiveRenderContext()) c->Sprites().DrawAnim(ToInt(slot), ToInt(frame), ToInt(x), ToInt(y));
 }
 
 void StretchAnim(double slot, double frame, double x, double y, double w, double h) {
   if (OpenGLLumet* c = ActiveRenderContext()) {
-    c->StretchAnim(ToInt(slot), ToInt(frame), ToInt(x), ToInt(y), ToInt(w), ToInt(h));
+    c->Sprites().StretchAnim(ToInt(slot), ToInt(frame), ToInt(x), ToInt(y), ToInt(w), ToInt(h));
   }
 }
 
 void RotoZoomAnim(double slot, double frame, double x, double y, double angle, double zoom) {
   if (OpenGLLumet* c = ActiveRenderContext()) {
-    c->RotoZoomAnim(ToInt(slot), ToInt(frame), ToInt(x), ToInt(y), F(angle), F(zoom));
+    c->Sprites().RotoZoomAnim(ToInt(slot), ToInt(frame), ToInt(x), ToInt(y), F(angle), F(zoom));
   }
 }
 
@@ -88,14 +94,15 @@ void EndPoly() {
 
 int32_t SpriteCollision(double slot1, double x1, double y1, double slot2, double x2, double y2) {
   OpenGLLumet* c = ActiveRenderContext();
-  return c != nullptr && c->SpriteCollision(ToInt(slot1), ToInt(x1), ToInt(y1), ToInt(slot2), ToInt(x2), ToInt(y2));
+  return c != nullptr &&
+         c->Sprites().SpriteCollision(ToInt(slot1), ToInt(x1), ToInt(y1), ToInt(slot2), ToInt(x2), ToInt(y2));
 }
 
 int32_t AnimCollision(double slot1, double frame1, double x1, double y1, double slot2, double frame2, double x2,
                       double y2) {
   OpenGLLumet* c = ActiveRenderContext();
-  return c != nullptr && c->AnimCollision(ToInt(slot1), ToInt(frame1), ToInt(x1), ToInt(y1), ToInt(slot2),
-                                          ToInt(frame2), ToInt(x2), ToInt(y2));
+  return c != nullptr && c->Sprites().AnimCollision(ToInt(slot1), ToInt(frame1), ToInt(x1), ToInt(y1), ToInt(slot2),
+                                                    ToInt(frame2), ToInt(x2), ToInt(y2));
 }
 
 }  // namespace vdr

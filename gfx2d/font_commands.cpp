@@ -12,10 +12,10 @@ namespace {
 
 // Loads an already resolved name; a font that does not load leaves the
 // built-in font in its slot.
-void LoadResolvedFont(OpenGLLumet& context, int32_t font, const char* resolvedName) {
-  if (context.LoadFontFile(font, resolvedName)) return;
+void LoadResolvedFont(FontStore& fonts, int32_t font, const char* resolvedName) {
+  if (fonts.LoadFontFile(font, resolvedName)) return;
   RecordError(kErrorNoSuchFile);
-  context.InstallBuiltInFont(font);
+  fonts.InstallBuiltInFont(font);
 }
 
 }  // namespace
@@ -24,29 +24,31 @@ void LoadFont(const RuntimeString& file, double font) {
   ClearErrorCode();
   OpenGLLumet* c = ActiveRenderContext();
   if (c == nullptr) return;
+  FontStore& fonts = c->Fonts();
   if (file.empty()) {
-    c->LoadFontFile(ToInt(font), "");
+    fonts.LoadFontFile(ToInt(font), "");
     return;
   }
-  c->SelectFont(ClampFontNumber(ToInt(font)));
+  fonts.SelectFont(ClampFontNumber(ToInt(font)));
   std::string name;
   if (!MemoryContext().Resolve(file.c_str(), name)) name.clear();
-  LoadResolvedFont(*c, c->CurrentFont(), name.c_str());
+  LoadResolvedFont(fonts, fonts.CurrentFont(), name.c_str());
 }
 
 void SetFont(double font) {
-  if (OpenGLLumet* c = ActiveRenderContext()) c->SelectFont(ClampFontNumber(ToInt(font)));
+  if (OpenGLLumet* c = ActiveRenderContext()) c->Fonts().SelectFont(ClampFontNumber(ToInt(font)));
 }
 
 void PrintText(const RuntimeString& text, double x, double y) {
   if (OpenGLLumet* c = ActiveRenderContext()) {
-    c->DrawText(c->CurrentFont(), text.view(), static_cast<float>(x), static_cast<float>(y), 0.0f);
+    FontStore& fonts = c->Fonts();
+    fonts.DrawText(fonts.CurrentFont(), text.view(), static_cast<float>(x), static_cast<float>(y), 0.0f);
   }
 }
 
 void GetFontSize(int32_t& width, int32_t& height) {
   const OpenGLLumet* c = ActiveRenderContext();
-  const FontGrid grid = c != nullptr ? c->FontCellSize(c->CurrentFont()) : FontGrid{};
+  const FontGrid grid = c != nullptr ? c->Fonts().FontCellSize(c->Fonts().CurrentFont()) : FontGrid{};
   width = grid.cellWidth;
   height = grid.cellHeight;
 }
@@ -62,7 +64,7 @@ int32_t GenFont() {
   const OpenGLLumet* c = ActiveRenderContext();
   if (c == nullptr) return -1;
   for (int32_t font = 0; font < kFontSlots - 1; ++font) {
-    if (c->FontCellSize(font).cellWidth == 0) return font;
+    if (c->Fonts().FontCellSize(font).cellWidth == 0) return font;
   }
   return -1;
 }
@@ -70,14 +72,15 @@ int32_t GenFont() {
 void LoadDefaultFont() {
   OpenGLLumet* c = ActiveRenderContext();
   if (c == nullptr) return;
-  c->InstallBuiltInFont(0);
+  FontStore& fonts = c->Fonts();
+  fonts.InstallBuiltInFont(0);
   // The resolved name is loaded as it is: resolving it again would withdraw
   // a font just unpacked from a media pack.
   std::string name;
   if (MemoryContext().Resolve("smalfont.png", name) || MemoryContext().Resolve("smalfont.bmp", name)) {
-    LoadResolvedFont(*c, 0, name.c_str());
+    LoadResolvedFont(fonts, 0, name.c_str());
   }
-  c->SelectFont(0);
+  fonts.SelectFont(0);
 }
 
 }  // namespace vdr

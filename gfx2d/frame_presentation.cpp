@@ -19,7 +19,7 @@ void OpenGLLumet::UpdatePresentation() {
   const bool direct = windowWidth_ == width_ && windowHeight_ == height_;
   if (direct ? !scaled_ : scaled_ && frameWidth_ == width_ && frameHeight_ == height_) return;
   // The frame changes place only between frames, never inside a screen.
-  if (currentScreen_ != kWindowTarget) EndScreen();
+  if (screens_.CurrentScreen() != kWindowTarget) screens_.EndScreen();
   ReleaseFrame();
   if (direct || width_ < 1 || height_ < 1) return;
   const int32_t tw = TextureSide(width_), th = TextureSide(height_);
@@ -60,11 +60,10 @@ void OpenGLLumet::ReleaseFrame() {
   if (frameBuffer_ != 0) {
     Gl().glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
     Framebuffer framebuffer{frameBuffer_, frameDepth_};
-    if (contextReady_) ReleaseFramebuffer(framebuffer);
+    device_.DeleteFramebuffer(framebuffer);
     frameBuffer_ = frameDepth_ = 0;
   }
-  DeleteTexture(frameTexture_);
-  frameTexture_ = 0;
+  device_.DeleteTexture(frameTexture_);
   scaled_ = false;
 }
 

@@ -1,10 +1,27 @@
-// Rectangles, lines and pixels, and the polygon batch.
+// The opacity mode, rectangles, lines and pixels, and the polygon batch.
 
 #include <SDL2/SDL_opengl.h>
+
+#include <algorithm>
+#include <cmath>
 
 #include "gfx2d/render_context.h"
 
 namespace vdr {
+
+void OpenGLLumet::AlphaMode(float level) {
+  glEnable(GL_BLEND);
+  if (level == 0.0f) {
+    glDisable(GL_BLEND);
+    glEnable(GL_ALPHA_TEST);
+    alphaLevel_ = 1.0f;
+  } else {
+    glDisable(GL_ALPHA_TEST);
+    glBlendFunc(GL_SRC_ALPHA, level > 0.0f ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+    alphaLevel_ = std::min(1.0f, std::fabs(level));  // a NaN level counts as 1
+  }
+  glColor4f(1, 1, 1, alphaLevel_);
+}
 
 void OpenGLLumet::BeginPrimitive(int32_t colour) {
   glDisable(GL_ALPHA_TEST);
@@ -13,7 +30,7 @@ void OpenGLLumet::BeginPrimitive(int32_t colour) {
   const bool keyed = colour == colourKey_ && colourKey_ != kNoColourKey;
   glColor4ub(static_cast<GLubyte>(colour), static_cast<GLubyte>(colour >> 8), static_cast<GLubyte>(colour >> 16),
              keyed ? 0 : static_cast<GLubyte>(alphaLevel_ * 255.0f));
-  BindSprite(-1);
+  device_.UnbindTextures();
   // Shifted a little into the pixel, so edges and points land on whole pixels.
   glMatrixMode(GL_PROJECTION);
   glPushMatrix();
@@ -65,13 +82,13 @@ void OpenGLLumet::SetPixel(int32_t x, int32_t y, int32_t colour) {
 void OpenGLLumet::StartPoly(int32_t slot, int32_t mode) {
   const bool textured = slot >= 0;
   batchSlot_ = textured ? slot : -1;
-  batchDrawable_ = !textured || (IsSpriteSlot(slot) && !sprites_[slot].Empty());
+  batchDrawable_ = !textured || (IsSpriteSlot(slot) && !sprites_.Sprite(slot).Empty());
   BatchTexture texture;
   if (textured && batchDrawable_) {
-    const SpriteRecord& s = sprites_[slot];
+    const SpriteRecord& s = sprites_.Sprite(slot);
     texture = {true, s.height, 1.0f / static_cast<float>(s.textureWidth), 1.0f / static_cast<float>(s.textureHeight)};
   }
-  BindSprite(batchDrawable_ ? batchSlot_ : -1);
+  sprites_.BindSprite(batchDrawable_ ? batchSlot_ : -1);
   batch_.Start(mode, texture);
 }
 
@@ -87,13 +104,13 @@ void OpenGLLumet::EndPoly() {
   if (!batchDrawable_ || mode < 0 || mode > 2 || batch_.Count() == 0) return;
   const BatchVertex* vertices = batch_.Vertices();
   const bool textured = batch_.Texture().textured;
-  BindSprite(textured ? batchSlot_ : -1);
+  sprites_.BindSprite(textured ? batchSlot_ : -1);
   glEnableClientState(GL_VERTEX_ARRAY);
   glVertexPointer(2, GL_FLOAT, sizeof(BatchVertex), &vertices->x);
   if (textured) {
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
     glTexCoordPointer(2, GL_FLOAT, sizeof(BatchVertex), &vertices->u);
-    ApplySmoothing();
+    sprites_.ApplySmoothing();
   }
   const bool colours = batch_.UsesVertexColours() || alphaLevel_ != 1.0f;
   // Per-vertex colours are shaded smoothly. Dithering stays off: it changes

@@ -100,12 +100,12 @@ bool OpenGLLumet::CreateContext(int w, int h, int depth, int multisampleFlag) {
   SDL_GL_SetSwapInterval(0);  // frames are paced by the runtime's own clock
 
   CheckSoftwareRenderer();
-  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTextureSize_);
+  device_.ReadMaxTextureSize();
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   LoadEntryPoints();
   SDL_HideWindow(window_);
   SetViewport(0, 0, 0, 0);
-  contextReady_ = true;
+  device_.SetReady(true);
   return true;
 }
 
@@ -194,7 +194,7 @@ bool OpenGLLumet::SetScreen(int w, int h, int depth, int fullScreenFlag) {
 
 void OpenGLLumet::SetViewport(int x, int y, int w, int h) {
   viewport_ = ResolveViewport(Rect{x, y, w, h}, width_, height_);
-  const Rect gl = GlViewportFor(viewport_, TargetHeight());
+  const Rect gl = GlViewportFor(viewport_, screens_.TargetHeight());
   glViewport(gl.x, gl.y, gl.w, gl.h);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
@@ -219,25 +219,12 @@ void OpenGLLumet::ResetDrawingState() {
   glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
   glHint(GL_POLYGON_SMOOTH_HINT, GL_FASTEST);
 
-  smoothing_ = true;
-  UnbindTextures();
+  sprites_.SetSmoothing(true);
+  device_.UnbindTextures();
   glDisable(GL_BLEND);
   glEnable(GL_ALPHA_TEST);
   alphaLevel_ = 1.0f;
   glColor4f(1, 1, 1, 1);
-}
-
-void OpenGLLumet::UnbindTextures() {
-  const GlEntryPoints& gl = Gl();
-  if (gl.glActiveTextureARB != nullptr) {
-    gl.glActiveTextureARB(GL_TEXTURE1_ARB);
-    glDisable(GL_TEXTURE_2D);
-    gl.glActiveTextureARB(GL_TEXTURE0_ARB);
-  } else {
-    glEnable(GL_COLOR_MATERIAL);
-  }
-  glDisable(GL_TEXTURE_2D);
-  bound_ = BoundTextures{};
 }
 
 void OpenGLLumet::SetScreenSize(int w, int h) {
@@ -255,7 +242,7 @@ void OpenGLLumet::ClearFrame(int32_t colour) {
 
 void OpenGLLumet::PresentFrame() {
   if (window_ == nullptr) return;
-  EndScreen();  // every frame is presented from the window's back buffer
+  screens_.EndScreen();  // every frame is presented from the window's back buffer
   if (scaled_) PresentScaledFrame();
   SDL_GL_SwapWindow(window_);
   UpdatePresentation();  // the player may have resized the window
@@ -265,16 +252,16 @@ void OpenGLLumet::PresentFrame() {
 
 void OpenGLLumet::StartFrame() {
   SetViewport(0, 0, 0, 0);  // also opaque drawing and the neutral colour
-  DrawBackground(0);
+  backgrounds_.DrawBackground(0);
 }
 
 void OpenGLLumet::Close() {
   if (window_ == nullptr) return;
   // Textures and framebuffers go while the context is still current.
-  ReleaseScreens();
+  screens_.ReleaseScreens();
   ReleaseFrame();
-  for (int32_t slot = 0; slot < kSpriteSlots; ++slot) FreeSprite(slot);
-  for (int32_t background = 0; background < kBackgroundSlots; ++background) ClearBackground(background);
+  sprites_.FreeAllSprites();
+  backgrounds_.ClearAllBackgrounds();
   if (fullScreen_) SDL_SetWindowFullscreen(window_, 0);  // give the desktop its mode back
   fullScreen_ = false;
   // Every frame handed to the driver is drawn before the context goes:
@@ -283,7 +270,7 @@ void OpenGLLumet::Close() {
   // forever, and the display's close waits for them.
   glFinish();
   SDL_GL_MakeCurrent(window_, nullptr);
-  contextReady_ = false;
+  device_.SetReady(false);
   SDL_DestroyWindow(window_);
   window_ = nullptr;
   width_ = 0;

@@ -1,4 +1,4 @@
-// Saving the frame or a sprite as an image file.
+// Saving the window's frame as an image file.
 
 #include <SDL2/SDL_opengl.h>
 
@@ -26,11 +26,6 @@ bool OpenGLLumet::SaveScreenshot(const char* fileName) {
   for (size_t i = 3; i < image.pixels.size(); i += 4) image.pixels[i] = 255;
   FlipRows(image);
   return SaveImage(fileName, image);
-}
-
-bool OpenGLLumet::SaveSprite(const char* fileName, int32_t slot) {
-  PixelImage image;
-  return fileName != nullptr && SpritePixels(slot, image) && SaveImage(fileName, image);
 }
 
 }  // namespace vdr

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "gfx2d/render_context.h"
+#include "gfx2d/sprite_store.h"
 
 namespace vdr {
 namespace {
@@ -14,7 +14,7 @@ int32_t FrameOffset(int32_t index, int32_t size) {
 
 }  // namespace
 
-bool OpenGLLumet::SpriteCollision(int32_t slot1, int32_t x1, int32_t y1, int32_t slot2, int32_t x2, int32_t y2) {
+bool SpriteStore::SpriteCollision(int32_t slot1, int32_t x1, int32_t y1, int32_t slot2, int32_t x2, int32_t y2) {
   auto shape = [&](int32_t slot, int32_t x, int32_t y) {
     const AlphaMask* mask = CollisionMask(slot);
     if (mask == nullptr) return CollisionShape{nullptr, 0, x, y, 0, 0};
@@ -26,7 +26,7 @@ bool OpenGLLumet::SpriteCollision(int32_t slot1, int32_t x1, int32_t y1, int32_t
   return ShapesCollide(first, second);
 }
 
-bool OpenGLLumet::AnimCollision(int32_t slot1, int32_t frame1, int32_t x1, int32_t y1, int32_t slot2,
+bool SpriteStore::AnimCollision(int32_t slot1, int32_t frame1, int32_t x1, int32_t y1, int32_t slot2,
                                 int32_t frame2, int32_t x2, int32_t y2) {
   auto shape = [&](int32_t slot, int32_t frame, int32_t x, int32_t y) {
     const AlphaMask* mask = CollisionMask(slot);

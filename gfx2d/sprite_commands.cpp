@@ -15,10 +15,11 @@ void LoadSpriteCommand(const RuntimeString& file, int32_t slot, bool normalMap) 
   ClearErrorCode();
   OpenGLLumet* context = ActiveRenderContext();
   if (context == nullptr) return;
-  context->FreeSprite(slot);
+  SpriteStore& sprites = context->Sprites();
+  sprites.FreeSprite(slot);
   std::string name;
   if (!MemoryContext().Resolve(file.c_str(), name) ||
-      !context->LoadSpriteFile(slot, name.c_str(), context->ColourKey(), normalMap)) {
+      !sprites.LoadSpriteFile(slot, name.c_str(), context->ColourKey(), normalMap)) {
     RecordError(kErrorNoSuchFile);
   }
 }
@@ -32,7 +33,7 @@ void LoadBumpTexture(const RuntimeString& file, double slot) { LoadSpriteCommand
 void LoadAnim(const RuntimeString& file, double slot, double frameWidth, double frameHeight) {
   LoadSpriteCommand(file, ToInt(slot), false);
   OpenGLLumet* context = ActiveRenderContext();
-  if (context != nullptr) context->SetSpriteAnim(ToInt(slot), ToInt(frameWidth), ToInt(frameHeight));
+  if (context != nullptr) context->Sprites().SetSpriteAnim(ToInt(slot), ToInt(frameWidth), ToInt(frameHeight));
 }
 
 int32_t MemToSprite(const RuntimeArray<int32_t>& pixels, double slot, double width, double height) {
@@ -42,13 +43,13 @@ int32_t MemToSprite(const RuntimeArray<int32_t>& pixels, double slot, double wid
   PixelImage image;
   if (!image.Reset(w, h)) return 0;
   std::memcpy(image.pixels.data(), pixels.Data(), image.pixels.size());
-  return context->UploadSprite(ToInt(slot), image, false) ? 1 : 0;
+  return context->Sprites().UploadSprite(ToInt(slot), image, false) ? 1 : 0;
 }
 
 int32_t SpriteToMem(RuntimeArray<int32_t>& pixels, double slot) {
   OpenGLLumet* context = ActiveRenderContext();
   PixelImage image;
-  if (context == nullptr || !context->SpritePixels(ToInt(slot), image)) return 0;
+  if (context == nullptr || !context->Sprites().SpritePixels(ToInt(slot), image)) return 0;
   pixels.DimExact(image.width * image.height);
   std::memcpy(pixels.Data(), image.pixels.data(), image.pixels.size());
   return 1;
@@ -56,7 +57,7 @@ int32_t SpriteToMem(RuntimeArray<int32_t>& pixels, double slot) {
 
 int32_t UpdateSprite(const RuntimeArray<int32_t>& pixels, double slot) {
   OpenGLLumet* context = ActiveRenderContext();
-  return context != nullptr && context->UpdateSprite(ToInt(slot), pixels.Data(), pixels.Count()) ? 1 : 0;
+  return context != nullptr && context->Sprites().UpdateSprite(ToInt(slot), pixels.Data(), pixels.Count()) ? 1 : 0;
 }
 
 void GetSpriteSize(double slot, int32_t& width, int32_t& height) {
@@ -77,7 +78,7 @@ void GetSpriteSize(double slot, double& width, double& height) {
 
 int32_t GenSprite() {
   const OpenGLLumet* context = ActiveRenderContext();
-  return context != nullptr ? context->FirstEmptyProgramSlot() : -1;
+  return context != nullptr ? context->Sprites().FirstEmptyProgramSlot() : -1;
 }
 
 int32_t SpriteTextureId(double slot) {
@@ -90,7 +91,7 @@ void SetTransparency(double colour) {
   OpenGLLumet* context = ActiveRenderContext();
   if (context == nullptr) return;
   context->SetColourKey(ToInt(colour));
-  context->SetFontColourKey(ToInt(colour));
+  context->Fonts().SetFontColourKey(ToInt(colour));
 }
 
 }  // namespace vdr

@@ -1,32 +1,15 @@
-// Drawing sprites and animation frames, and the opacity mode.
+// Drawing sprites and animation frames.
 
 #include <SDL2/SDL_opengl.h>
 
-#include <algorithm>
-#include <cmath>
-
 #include "gfx2d/gl_state.h"
-#include "gfx2d/render_context.h"
+#include "gfx2d/sprite_store.h"
 
 namespace vdr {
 
-void OpenGLLumet::AlphaMode(float level) {
-  glEnable(GL_BLEND);
-  if (level == 0.0f) {
-    glDisable(GL_BLEND);
-    glEnable(GL_ALPHA_TEST);
-    alphaLevel_ = 1.0f;
-  } else {
-    glDisable(GL_ALPHA_TEST);
-    glBlendFunc(GL_SRC_ALPHA, level > 0.0f ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
-    alphaLevel_ = std::min(1.0f, std::fabs(level));  // a NaN level counts as 1
-  }
-  glColor4f(1, 1, 1, alphaLevel_);
-}
+void SpriteStore::ApplySmoothing() { SetTextureFilter(!smoothing_); }
 
-void OpenGLLumet::ApplySmoothing() { SetTextureFilter(!smoothing_); }
-
-void OpenGLLumet::DrawTexturedQuad(int32_t slot, const Quad& quad, bool clampToEdge) {
+void SpriteStore::DrawTexturedQuad(int32_t slot, const Quad& quad, bool clampToEdge) {
   BindSprite(slot);
   if (clampToEdge) SetTextureWrap(GL_CLAMP_TO_EDGE);
   ApplySmoothing();
@@ -44,25 +27,25 @@ ScreenRect RectAt(float x, float y, float w, float h) { return {x, y, x + w, y +
 
 }  // namespace
 
-void OpenGLLumet::DrawSprite(int32_t slot, int32_t x, int32_t y) {
+void SpriteStore::DrawSprite(int32_t slot, int32_t x, int32_t y) {
   if (!Drawable(sprites_, slot)) return;
   const SpriteRecord& s = sprites_[slot];
   DrawTexturedQuad(slot, MakeQuad(RectAt(x, y, s.width, s.height), PictureTexCorners(s)), false);
 }
 
-void OpenGLLumet::StretchSprite(int32_t slot, int32_t x, int32_t y, int32_t w, int32_t h) {
+void SpriteStore::StretchSprite(int32_t slot, int32_t x, int32_t y, int32_t w, int32_t h) {
   if (!Drawable(sprites_, slot)) return;
   DrawTexturedQuad(slot, MakeQuad(RectAt(x, y, w, h), PictureTexCorners(sprites_[slot])), true);
 }
 
-void OpenGLLumet::ZoomSprite(int32_t slot, int32_t x, int32_t y, float sx, float sy) {
+void SpriteStore::ZoomSprite(int32_t slot, int32_t x, int32_t y, float sx, float sy) {
   if (!Drawable(sprites_, slot)) return;
   const SpriteRecord& s = sprites_[slot];
   const PixelRect r = ZoomedRect(x, y, s.width, s.height, sx, sy);
   StretchSprite(slot, r.x, r.y, r.w, r.h);
 }
 
-void OpenGLLumet::RotoZoomSprite(int32_t slot, int32_t x, int32_t y, float angle, float zoom) {
+void SpriteStore::RotoZoomSprite(int32_t slot, int32_t x, int32_t y, float angle, float zoom) {
   if (!Drawable(sprites_, slot)) return;
   const SpriteRecord& s = sprites_[slot];
   const float cx = static_cast<float>(int64_t{x} + (s.width >> 1));
@@ -71,20 +54,20 @@ void OpenGLLumet::RotoZoomSprite(int32_t slot, int32_t x, int32_t y, float angle
   DrawTexturedQuad(slot, RotatedQuad(cx, cy, zoom * s.width / 2, zoom * s.height / 2, angle, tex), true);
 }
 
-void OpenGLLumet::DrawAnim(int32_t slot, int32_t frame, int32_t x, int32_t y) {
+void SpriteStore::DrawAnim(int32_t slot, int32_t frame, int32_t x, int32_t y) {
   if (!Animated(sprites_, slot)) return;
   const SpriteRecord& s = sprites_[slot];
   DrawTexturedQuad(slot, MakeQuad(RectAt(x, y, s.frameWidth, s.frameHeight), FrameTexCorners(s, frame)), false);
 }
 
-void OpenGLLumet::StretchAnim(int32_t slot, int32_t frame, int32_t x, int32_t y, int32_t w, int32_t h) {
+void SpriteStore::StretchAnim(int32_t slot, int32_t frame, int32_t x, int32_t y, int32_t w, int32_t h) {
   if (!Animated(sprites_, slot)) return;
   // The far edges reach a tenth of a pixel further, so stretched frames close up.
   const ScreenRect rect = RectAt(x, y, static_cast<float>(w) + 0.1f, static_cast<float>(h) + 0.1f);
   DrawTexturedQuad(slot, MakeQuad(rect, FrameTexCorners(sprites_[slot], frame)), true);
 }
 
-void OpenGLLumet::RotoZoomAnim(int32_t slot, int32_t frame, int32_t x, int32_t y, float angle, float zoom) {
+void SpriteStore::RotoZoomAnim(int32_t slot, int32_t frame, int32_t x, int32_t y, float angle, float zoom) {
   if (!Animated(sprites_, slot)) return;
   const SpriteRecord& s = sprites_[slot];
   const float cx = static_cast<float>(int64_t{x} + s.frameWidth / 2);

@@ -1,4 +1,4 @@
-// The sprite store: textures made from pictures, and pictures read back.
+#include "gfx2d/sprite_store.h"
 
 #include <SDL2/SDL_opengl.h>
 
@@ -8,97 +8,69 @@
 #include "gfx2d/gl_extensions.h"
 #include "gfx2d/gl_state.h"
 #include "gfx2d/image/image_decoders.h"
+#include "gfx2d/image/image_writers.h"
 #include "gfx2d/image/texture_image.h"
-#include "gfx2d/render_context.h"
 
 namespace vdr {
 
-void OpenGLLumet::DeleteTexture(uint32_t& texture) {
-  if (texture != 0 && contextReady_) glDeleteTextures(1, &texture);
-  texture = 0;
-}
-
-void OpenGLLumet::FreeSprite(int32_t slot) {
+void SpriteStore::FreeSprite(int32_t slot) {
   if (!IsSpriteSlot(slot)) return;
   SpriteRecord& sprite = sprites_[slot];
-  DeleteTexture(sprite.texture);
-  DeleteTexture(sprite.mipmapTexture);
+  device_.DeleteTexture(sprite.texture);
+  device_.DeleteTexture(sprite.mipmapTexture);
   sprite.textureWidth = sprite.textureHeight = -1;
   sprite.width = sprite.height = 0;
   sprite.uExtent = sprite.vExtent = 1.0f;
   sprites_.DropMask(slot);
 }
 
-std::optional<OpenGLLumet::TextureSize> OpenGLLumet::MakeTexture(const PixelImage& image, int32_t x, int32_t y,
-                                                                 int32_t w, int32_t h, uint32_t& texture,
-                                                                 uint32_t* mipmapTexture, bool normalMap,
-                                                                 bool nearest) {
-  const std::optional<ImageRegion> region = TextureRegion(image, x, y, w, h, maxTextureSize_);
-  TextureImage texels;
-  if (!region || !BuildTexture(image, *region, nearest, texels)) return std::nullopt;
-  if (normalMap && !ApplyNormalMap(texels)) return std::nullopt;
-  std::vector<TextureImage> levels;
-  if (mipmapTexture != nullptr && !BuildMipmapChain(texels, levels)) return std::nullopt;
-
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-  glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
-  glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
-  DeleteTexture(texture);
-  glGenTextures(1, &texture);
-  {
-    ScopedTextureBinding binding(texture);
-    SetTextureWrap(GL_REPEAT);
-    SetTextureFilter(nearest);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, texels.width, texels.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                 texels.texels.data());
-  }
-  if (mipmapTexture != nullptr) {
-    DeleteTexture(*mipmapTexture);
-    glGenTextures(1, mipmapTexture);
-    ScopedTextureBinding binding(*mipmapTexture);
-    SetTextureWrap(GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
-    for (size_t level = 0; level < levels.size(); ++level) {
-      glTexImage2D(GL_TEXTURE_2D, static_cast<GLint>(level), GL_RGBA8, levels[level].width, levels[level].height, 0,
-                   GL_RGBA, GL_UNSIGNED_BYTE, levels[level].texels.data());
-    }
-  }
-  return TextureSize{texels.width, texels.height};
+void SpriteStore::FreeAllSprites() {
+  for (int32_t slot = 0; slot < kSpriteSlots; ++slot) FreeSprite(slot);
 }
 
-bool OpenGLLumet::UploadSprite(int32_t slot, const PixelImage& image, bool normalMap) {
+void SpriteStore::DescribePicture(SpriteRecord& sprite, TextureSize made, int32_t w, int32_t h) {
+  sprite.textureWidth = made.width;
+  sprite.textureHeight = made.height;
+  sprite.width = w;
+  sprite.height = h;
+  sprite.uExtent = static_cast<float>(std::min(w, made.width)) / static_cast<float>(made.width);
+  sprite.vExtent = static_cast<float>(std::min(h, made.height)) / static_cast<float>(made.height);
+}
+
+bool SpriteStore::UploadSprite(int32_t slot, const PixelImage& image, bool normalMap) {
   if (!IsSpriteSlot(slot)) return false;
   FreeSprite(slot);
   if (image.width == 0 || image.height == 0) return false;
   SpriteRecord& sprite = sprites_[slot];
   const bool font = IsFontSlot(slot);
-  const std::optional<TextureSize> made = MakeTexture(image, 0, 0, 0, 0, sprite.texture,
-                                                      font ? nullptr : &sprite.mipmapTexture, normalMap && !font, font);
+  const std::optional<TextureSize> made = device_.MakeTexture(
+      image, 0, 0, 0, 0, sprite.texture, font ? nullptr : &sprite.mipmapTexture, normalMap && !font, font);
   if (!made) {
     FreeSprite(slot);
     return false;
   }
-  // The record describes the texture actually made: a picture larger than the
-  // largest texture keeps its top-left part, stretched over the whole size.
-  sprite.textureWidth = made->width;
-  sprite.textureHeight = made->height;
-  sprite.width = image.width;
-  sprite.height = image.height;
-  sprite.uExtent = static_cast<float>(std::min(image.width, made->width)) / static_cast<float>(made->width);
-  sprite.vExtent = static_cast<float>(std::min(image.height, made->height)) / static_cast<float>(made->height);
+  DescribePicture(sprite, *made, image.width, image.height);
   return true;
 }
 
-bool OpenGLLumet::LoadSpriteFile(int32_t slot, const char* resolvedName, int32_t key, bool normalMap) {
+bool SpriteStore::LoadSpriteFile(int32_t slot, const char* resolvedName, int32_t key, bool normalMap) {
   if (!IsSpriteSlot(slot)) return false;
   FreeSprite(slot);
   PixelImage image;
   return LoadImage(resolvedName, key, image) && UploadSprite(slot, image, normalMap);
 }
 
-bool OpenGLLumet::SpritePixels(int32_t slot, PixelImage& image) {
+bool SpriteStore::MakeClearSprite(int32_t slot, int32_t w, int32_t h) {
+  PixelImage clear;
+  if (!IsSpriteSlot(slot) || !clear.Reset(w, h)) return false;
+  SpriteRecord& sprite = sprites_[slot];
+  const std::optional<TextureSize> made = device_.MakeTexture(clear, 0, 0, 0, 0, sprite.texture, nullptr, false, false);
+  if (!made) return false;
+  DescribePicture(sprite, *made, w, h);
+  return true;
+}
+
+bool SpriteStore::SpritePixels(int32_t slot, PixelImage& image) {
   if (!IsSpriteSlot(slot) || sprites_[slot].Empty()) return false;
   const SpriteRecord& sprite = sprites_[slot];
   if (!image.Reset(sprite.width, sprite.height)) return false;
@@ -119,48 +91,66 @@ bool OpenGLLumet::SpritePixels(int32_t slot, PixelImage& image) {
   return true;
 }
 
-bool OpenGLLumet::UpdateSprite(int32_t slot, const int32_t* pixels, int64_t count) {
+bool SpriteStore::SaveSprite(const char* fileName, int32_t slot) {
+  PixelImage image;
+  return fileName != nullptr && SpritePixels(slot, image) && SaveImage(fileName, image);
+}
+
+bool SpriteStore::UpdateSprite(int32_t slot, const int32_t* pixels, int64_t count) {
   if (!IsSpriteSlot(slot) || sprites_[slot].Empty() || pixels == nullptr) return false;
   const SpriteRecord& sprite = sprites_[slot];
   if (int64_t{sprite.width} * sprite.height != count) return false;
   if (sprite.width > sprite.textureWidth || sprite.height > sprite.textureHeight) return false;
   // Rows go in bottom-up, as the texture holds them.
   const size_t rowBytes = static_cast<size_t>(sprite.width) * 4;
-  stagingPixels_.resize(rowBytes * sprite.height);
+  std::vector<uint8_t>& staging = device_.StagingPixels();
+  staging.resize(rowBytes * sprite.height);
   const uint8_t* source = reinterpret_cast<const uint8_t*>(pixels);
   for (int32_t row = 0; row < sprite.height; ++row) {
-    std::memcpy(stagingPixels_.data() + static_cast<size_t>(sprite.height - 1 - row) * rowBytes,
+    std::memcpy(staging.data() + static_cast<size_t>(sprite.height - 1 - row) * rowBytes,
                 source + static_cast<size_t>(row) * rowBytes, rowBytes);
   }
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
   glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
   {
     ScopedTextureBinding binding(sprite.texture);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, sprite.width, sprite.height, GL_RGBA, GL_UNSIGNED_BYTE,
-                    stagingPixels_.data());
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, sprite.width, sprite.height, GL_RGBA, GL_UNSIGNED_BYTE, staging.data());
   }
   sprites_.DropMask(slot);
   return true;
 }
 
-void OpenGLLumet::SetSpriteAnim(int32_t slot, int32_t frameWidth, int32_t frameHeight) {
+void SpriteStore::SetSpriteAnim(int32_t slot, int32_t frameWidth, int32_t frameHeight) {
   if (!IsSpriteSlot(slot) || sprites_[slot].width <= 0) return;
   sprites_[slot].frameWidth = frameWidth;
   sprites_[slot].frameHeight = frameHeight;
 }
 
-void OpenGLLumet::BindSprite(int32_t slot) {
-  if (!IsSpriteSlot(slot)) {
-    UnbindTextures();
-    return;
+const SpriteRecord& SpriteStore::PrepareGrab(int32_t slot, int32_t w, int32_t h) {
+  SpriteRecord& sprite = sprites_[slot];
+  sprite.frameWidth = sprite.frameHeight = 0;
+  sprites_.DropMask(slot);
+  const int32_t tw = TextureSide(w);
+  const int32_t th = TextureSide(h);
+  if (sprite.texture == 0 || sprite.textureWidth != tw || sprite.textureHeight != th) {
+    device_.DeleteTexture(sprite.texture);
+    device_.DeleteTexture(sprite.mipmapTexture);
+    ScopedTextureBinding keep(0);
+    sprite.texture = CreateEmptyTexture(tw, th);
   }
-  EnableTexturingOnUnitZeroOnly();
-  glBindTexture(GL_TEXTURE_2D, sprites_[slot].texture);
-  SetTextureWrap(GL_REPEAT);
-  bound_ = BoundTextures{slot, -1, false};
+  DescribePicture(sprite, TextureSize{tw, th}, w, h);
+  return sprite;
 }
 
-const AlphaMask* OpenGLLumet::CollisionMask(int32_t slot) {
+void SpriteStore::BindSprite(int32_t slot) {
+  if (!IsSpriteSlot(slot)) {
+    device_.UnbindTextures();
+    return;
+  }
+  device_.BindOnUnitZero(slot, sprites_[slot].texture);
+}
+
+const AlphaMask* SpriteStore::CollisionMask(int32_t slot) {
   if (!IsSpriteSlot(slot) || sprites_[slot].Empty()) return nullptr;
   if (const AlphaMask* mask = sprites_.Mask(slot)) return mask;
   const SpriteRecord& sprite = sprites_[slot];

@@ -54,7 +54,7 @@ void PrintText3D(const RuntimeString& text, double x, double y, double z, double
   const OpenGLLumet* context = ActiveRenderContext();
   Lumet3D* scene = Scene();
   if (scene == nullptr || context == nullptr) return;
-  scene->DrawText3D(context->CurrentFont(), text.view(), {F(x), F(y), F(z)}, F(height), facing != 0);
+  scene->DrawText3D(context->Fonts().CurrentFont(), text.view(), {F(x), F(y), F(z)}, F(height), facing != 0);
 }
 
 int32_t LoadShader(double slot, const RuntimeString& vertexFile, const RuntimeString& fragmentFile) {

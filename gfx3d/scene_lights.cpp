@@ -66,7 +66,7 @@ void Lumet3D::ApplyLight(int32_t number, int32_t colour, const float position[3]
 }
 
 void Lumet3D::DrawLightMarkers(const float position[3], const float* direction) {
-  context_->UnbindTextures();
+  context_->Device().UnbindTextures();
   glDisable(GL_LIGHTING);
   glEnable(GL_POINT_SMOOTH);
   glPointSize(kMarkerPointSize);

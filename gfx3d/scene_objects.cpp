@@ -176,7 +176,7 @@ void Lumet3D::DrawObjectSurface(int32_t slot, int32_t frameA, int32_t frameB, fl
     }
   }
   SelectTextureUnit(0, false);
-  context_->ForgetBoundTextures();
+  context_->Device().ForgetBoundTextures();
 
   const bool scaled = transform.scale.x != 1 || transform.scale.y != 1 || transform.scale.z != 1;
   glPushAttrib(GL_ENABLE_BIT | GL_TRANSFORM_BIT);

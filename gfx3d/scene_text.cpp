@@ -34,7 +34,7 @@ void Lumet3D::DrawText3D(int32_t font, std::string_view text, Vec3 at, float hei
   glMatrixMode(GL_MODELVIEW);
   glPushMatrix();
   glLoadMatrixf(cameraMatrix.data());
-  context_->BindSprite(slot);
+  context_->Sprites().BindSprite(slot);
   glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
   glDisableClientState(GL_NORMAL_ARRAY);
   glDisableClientState(GL_COLOR_ARRAY);
@@ -44,7 +44,7 @@ void Lumet3D::DrawText3D(int32_t font, std::string_view text, Vec3 at, float hei
   glTexCoordPointer(2, GL_FLOAT, sizeof(TextVertex), &textVertices_.data()->u);
   glDrawArrays(GL_TRIANGLE_STRIP, 0, static_cast<GLsizei>(textVertices_.size()));
   glPopClientAttrib();
-  context_->UnbindTextures();
+  context_->Device().UnbindTextures();
   glPopMatrix();
   glPopAttrib();
   SetCullMode(savedCullMode);

@@ -65,7 +65,7 @@ void Lumet3D::Begin3D(float nearValue, float farValue, float fov) {
   lightMask = 0;
   shadowLight.on = false;
   SetCullMode(0);
-  context_->UnbindTextures();
+  context_->Device().UnbindTextures();
   textureBinding = 0;
   PlaceCamera({0, 0, 0}, {0, 0, -1});
   if (currentShader >= 0) {

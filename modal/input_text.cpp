@@ -23,18 +23,19 @@ void InputText(RuntimeString& text, double x, double y) {
   // Without a keyboard no Enter could ever end the edit.
   if (context == nullptr || ActiveInput() == nullptr) return;
   LineEditor editor(std::string(text.view()));
-  context->GrabBackground(kInputTextBackground);
-  context->DrawBackground(kInputTextBackground);
+  BackgroundStore& backgrounds = context->Backgrounds();
+  backgrounds.GrabBackground(kInputTextBackground);
+  backgrounds.DrawBackground(kInputTextBackground);
   PrintText(text, x, y);
   ShowScreen();
   for (;;) {
     const RuntimeString typed = TypedChar();
     if (editor.Frame(typed.empty() ? 0 : static_cast<uint8_t>(typed[0]))) break;
-    context->DrawBackground(kInputTextBackground);
+    backgrounds.DrawBackground(kInputTextBackground);
     PrintText(ToRuntime(editor.Shown()), x, y);
     ShowScreen();
   }
-  context->ClearBackground(kInputTextBackground);
+  backgrounds.ClearBackground(kInputTextBackground);
   text = ToRuntime(editor.Text());
 }
 

@@ -14,8 +14,9 @@ MovieSurface::MovieSurface(OpenGLLumet& context) : context_(context) {
 }
 
 MovieSurface::~MovieSurface() {
-  if (framebuffer_ != 0) Gl().glDeleteFramebuffersEXT(1, &framebuffer_);
-  if (frameTexture_ != 0) glDeleteTextures(1, &frameTexture_);
+  Framebuffer framebuffer{framebuffer_, 0};
+  context_.Device().DeleteFramebuffer(framebuffer);
+  context_.Device().DeleteTexture(frameTexture_);
   context_.SetViewport(0, 0, 0, 0);
 }
 

@@ -63,7 +63,9 @@ class Painter {
   // Text at x, centred in the height of r.
   void Text(std::string_view text, int32_t x, const ChooserRect& r, bool dim = false) {
     if (dim) c_.AlphaMode(kDimText);
-    c_.DrawText(c_.CurrentFont(), text, static_cast<float>(x), static_cast<float>(r.y + (r.h - l_.cellHeight) / 2), 0);
+    FontStore& fonts = c_.Fonts();
+    fonts.DrawText(fonts.CurrentFont(), text, static_cast<float>(x), static_cast<float>(r.y + (r.h - l_.cellHeight) / 2),
+                   0);
     if (dim) c_.AlphaMode(0);
   }
   void TextRight(std::string_view text, const ChooserRect& r, bool dim = false) {
@@ -216,7 +218,7 @@ void DrawFooter(Painter& p, const ChooserScene& s) {
 }  // namespace
 
 void DrawChooser(OpenGLLumet& context, int32_t background, const ChooserScene& scene) {
-  context.DrawBackground(background);
+  context.Backgrounds().DrawBackground(background);
   Painter painter(context, scene.layout);
   painter.Translucent({0, 0, context.Width(), context.Height()}, kShade, 0.62f);
   DrawFrameAndTitle(painter, scene);

@@ -58,7 +58,7 @@ class ChooserRun {
 
  private:
   ChooserLayout Layout() const {
-    const FontGrid cell = context_.FontCellSize(context_.CurrentFont());
+    const FontGrid cell = context_.Fonts().FontCellSize(context_.Fonts().CurrentFont());
     return LayOutChooser(context_.Width(), context_.Height(), cell.cellWidth, cell.cellHeight,
                          chooser_.Mode() == ChooserMode::kSave);
   }
@@ -145,20 +145,21 @@ RuntimeString FileRequest(double openFlag, const RuntimeString& filter) {
   const bool pointerShown = input->PointerShown();
   SetEscapeEnds(0);
   if (!pointerShown) input->ShowPointer(true);
-  context->EndScreen();
-  context->GrabBackground(kChooserBackground);
+  BackgroundStore& backgrounds = context->Backgrounds();
+  context->Screens().EndScreen();
+  backgrounds.GrabBackground(kChooserBackground);
 
   ChooserRun run(*context, *input, openFlag != 0 ? ChooserMode::kOpen : ChooserMode::kSave, filter.view());
   const std::string chosen = run.Run();
 
   ChangeDirectory(folder);
   while (EndingInputHeld(*input)) {
-    context->DrawBackground(kChooserBackground);
+    backgrounds.DrawBackground(kChooserBackground);
     ShowScreen();
   }
   // The program's frame goes on from the screen it had drawn.
-  context->DrawBackground(kChooserBackground);
-  context->ClearBackground(kChooserBackground);
+  backgrounds.DrawBackground(kChooserBackground);
+  backgrounds.ClearBackground(kChooserBackground);
   if (!pointerShown) input->ShowPointer(false);
   SetEscapeEnds(escapeEnds);
   ErrorStatus() = errorStatus;

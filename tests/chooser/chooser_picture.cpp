@@ -53,9 +53,9 @@ void Main() {
   ChangeDirectory(folder.c_str());
 
   OpenGLLumet& context = *ActiveRenderContext();
-  context.GrabBackground(kBackgroundRecord);
+  context.Backgrounds().GrabBackground(kBackgroundRecord);
   FileChooser chooser(ChooserMode::kOpen, ParseFileFilter("Pictures|*.png;*.jpg;*.bmp|All files|*.*"));
-  const FontGrid cell = context.FontCellSize(context.CurrentFont());
+  const FontGrid cell = context.Fonts().FontCellSize(context.Fonts().CurrentFont());
   const ChooserLayout layout = LayOutChooser(context.Width(), context.Height(), cell.cellWidth, cell.cellHeight, false);
   chooser.SetVisibleRows(layout.visibleRows);
   chooser.SetEntries(ListCurrentFolder(chooser.Filter()));
@@ -65,7 +65,7 @@ void Main() {
   SaveScreenshot(output.c_str());
   std::printf("%s\n", output.c_str());
   ShowScreen();
-  context.ClearBackground(kBackgroundRecord);
+  context.Backgrounds().ClearBackground(kBackgroundRecord);
 }
 
 const ProcedureEntry kProcedures[] = {{nullptr, nullptr}};

@@ -119,7 +119,7 @@ TEST_F(CaptureTest, SavedFormatFollowsTheName) {
     EXPECT_EQ(saved.width, 5);
     EXPECT_EQ(saved.height, 3);
   }
-  ActiveRenderContext()->FreeSprite(62);
+  ActiveRenderContext()->Sprites().FreeSprite(62);
   SaveSprite(test::TempPath("empty.png").c_str(), 62);
   EXPECT_EQ(ErrorStatus().code, kErrorNoSuchFile);
 }

@@ -173,7 +173,7 @@ TEST_F(DrawingTest, PolygonBatchDrawsStripsFansAndColours) {
 }
 
 TEST_F(DrawingTest, EmptySlotsDrawNothing) {
-  ActiveRenderContext()->FreeSprite(38);
+  ActiveRenderContext()->Sprites().FreeSprite(38);
   DrawSprite(38, 0, 0);
   StretchSprite(38, 0, 0, 10, 10);
   RotoZoomSprite(38, 0, 0, 30, 2);

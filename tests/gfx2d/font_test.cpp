@@ -45,7 +45,7 @@ class FontTest : public ::testing::Test {
 TEST_F(FontTest, WideFontMapsBytesModulo128) {
   LoadFont(WriteFont("wide.png", 256, 128, [](int32_t code) { return code == 72 ? test::kGreen : 0; }).c_str(), 4);
   EXPECT_EQ(ErrorStatus().code, 0);
-  EXPECT_EQ(ActiveRenderContext()->CurrentFont(), 4);
+  EXPECT_EQ(ActiveRenderContext()->Fonts().CurrentFont(), 4);
   int32_t w, h;
   GetFontSize(w, h);
   EXPECT_EQ(w, 16);
@@ -74,9 +74,9 @@ TEST_F(FontTest, TextStartsAtTheRoundedUpPositionOneCellPerCharacter) {
 
 TEST_F(FontTest, FontNumbersAreClamped) {
   SetFont(40);
-  EXPECT_EQ(ActiveRenderContext()->CurrentFont(), 31);
+  EXPECT_EQ(ActiveRenderContext()->Fonts().CurrentFont(), 31);
   SetFont(-2);
-  EXPECT_EQ(ActiveRenderContext()->CurrentFont(), 0);
+  EXPECT_EQ(ActiveRenderContext()->Fonts().CurrentFont(), 0);
 }
 
 TEST_F(FontTest, MissingFontLeavesTheBuiltInFont) {
@@ -84,7 +84,7 @@ TEST_F(FontTest, MissingFontLeavesTheBuiltInFont) {
   EXPECT_EQ(ErrorStatus().code, kErrorNoSuchFile);
   LoadFont("no such font.png", 6);
   EXPECT_EQ(ErrorStatus().code, kErrorNoSuchFile);
-  EXPECT_EQ(ActiveRenderContext()->CurrentFont(), 6);
+  EXPECT_EQ(ActiveRenderContext()->Fonts().CurrentFont(), 6);
   int32_t w, h;
   GetFontSize(w, h);
   EXPECT_EQ(w, 8);
@@ -111,11 +111,11 @@ TEST_F(FontTest, MissingFontLeavesTheBuiltInFont) {
 
 TEST_F(FontTest, GenFontFindsAnEmptyFont) {
   OpenGLLumet& context = *ActiveRenderContext();
-  for (int32_t font = 1; font < 31; ++font) context.InstallBuiltInFont(font);
+  for (int32_t font = 1; font < 31; ++font) context.Fonts().InstallBuiltInFont(font);
   EXPECT_EQ(GenFont(), -1);
-  context.FreeSprite(FontSpriteSlot(9));
+  context.Sprites().FreeSprite(FontSpriteSlot(9));
   EXPECT_EQ(GenFont(), 9);
-  for (int32_t font = 1; font < 31; ++font) context.FreeSprite(FontSpriteSlot(font));
+  for (int32_t font = 1; font < 31; ++font) context.Sprites().FreeSprite(FontSpriteSlot(font));
   EXPECT_EQ(GenFont(), 1);
 }
 

@@ -73,7 +73,7 @@ void FreshFrame(int32_t clearColour) {
   OpenGLLumet& context = *ActiveRenderContext();
   UseScreen(-1);
   SetTransparency(kKey);
-  context.SetFontColourKey(0);
+  context.Fonts().SetFontColourKey(0);
   ClearScreen(clearColour);
   ClearErrorCode();
 }

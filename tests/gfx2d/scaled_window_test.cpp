@@ -119,8 +119,8 @@ TEST_F(ScaledWindowTest, TheScreenShowsEnlargedWithSharpPixelsAndReadsInItsOwnPi
   EXPECT_EQ(alpha, 0);
 
   DrawPattern();
-  EXPECT_EQ(context_.ReadPixel(10, 10), kRed);
-  EXPECT_EQ(context_.ReadPixel(11, 10), kGreen);
+  EXPECT_EQ(context_.Screens().ReadPixel(10, 10), kRed);
+  EXPECT_EQ(context_.Screens().ReadPixel(11, 10), kGreen);
   const std::string file = TempFolder() + "scaled.png";
   SaveScreenshot(file.c_str());
   PixelImage saved;

@@ -40,7 +40,7 @@ TEST_F(ScreenTest, EndingWithoutAScreenOnlyResetsTheViewport) {
   SetViewport(10, 10, 50, 50);
   AlphaMode(0.5);
   UseScreen(-1);
-  EXPECT_EQ(context.CurrentScreen(), -1);
+  EXPECT_EQ(context.Screens().CurrentScreen(), -1);
   EXPECT_EQ(context.Viewport(), (Rect{0, 0, context.Width(), context.Height()}));
   EXPECT_EQ(context.AlphaLevel(), 1.0f);
   EXPECT_EQ(Pixel(20, 20), test::kBlue);
@@ -49,7 +49,7 @@ TEST_F(ScreenTest, EndingWithoutAScreenOnlyResetsTheViewport) {
 
 TEST_F(ScreenTest, ScreenDrawsFromItsTopLeftAndClipsAtItsSize) {
   UseScreen(0);
-  EXPECT_EQ(ActiveRenderContext()->CurrentScreen(), 0);
+  EXPECT_EQ(ActiveRenderContext()->Screens().CurrentScreen(), 0);
   DrawRect(-10, -10, 300, 300, test::kRed);
   SetPixel(0, 0, test::kGreen);
   SetPixel(99, 49, test::kWhite);
@@ -118,17 +118,17 @@ TEST_F(ScreenTest, TheFrameCycleEndsTheScreenBeforePresenting) {
   UseScreen(0);
   DrawRect(0, 0, 100, 50, test::kRed);
   ShowScreen();
-  EXPECT_EQ(ActiveRenderContext()->CurrentScreen(), -1);
+  EXPECT_EQ(ActiveRenderContext()->Screens().CurrentScreen(), -1);
   DrawSprite(kScreenSlot, 10, 10);
   EXPECT_EQ(Pixel(10, 10), test::kRed);
 }
 
 TEST_F(ScreenTest, UnusableScreensLeaveTheWindowAsTarget) {
   UseScreen(40);
-  EXPECT_EQ(ActiveRenderContext()->CurrentScreen(), -1);
+  EXPECT_EQ(ActiveRenderContext()->Screens().CurrentScreen(), -1);
   CreateScreen(1, 201, 0, 10);  // no picture
   UseScreen(1);
-  EXPECT_EQ(ActiveRenderContext()->CurrentScreen(), -1);
+  EXPECT_EQ(ActiveRenderContext()->Screens().CurrentScreen(), -1);
   DrawRect(0, 0, 5, 5, test::kRed);
   EXPECT_EQ(Pixel(2, 2), test::kRed);
 }
@@ -168,7 +168,7 @@ TEST_F(ScreenTest, SpriteToMemReadsThePictureBack) {
   EXPECT_EQ(static_cast<uint32_t>(pixels[0]), test::Opaque(0x10000));
   EXPECT_EQ(pixels[1] >> 24, 0);  // transparent
   EXPECT_EQ(static_cast<uint32_t>(pixels[5]), test::Opaque(100 + 0x3000 + 0x10000));
-  ActiveRenderContext()->FreeSprite(kScreenSlot + 3);
+  ActiveRenderContext()->Sprites().FreeSprite(kScreenSlot + 3);
   EXPECT_EQ(SpriteToMem(pixels, kScreenSlot + 3), 0);
   EXPECT_EQ(pixels.Count(), 6);
 

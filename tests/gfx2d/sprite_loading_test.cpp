@@ -141,9 +141,9 @@ TEST_F(SpriteLoadingTest, ReloadingAnAnimatedSlotKeepsItsFrameSize) {
 TEST_F(SpriteLoadingTest, GenSpriteFindsTheLowestEmptyProgramSlot) {
   OpenGLLumet& context = *ActiveRenderContext();
   for (int32_t slot = 0; slot < 3; ++slot) test::MakeSolidSprite(slot, 1, 1, test::kRed);
-  context.FreeSprite(1);
+  context.Sprites().FreeSprite(1);
   EXPECT_EQ(GenSprite(), 1);
-  for (int32_t slot = 0; slot < 3; ++slot) context.FreeSprite(slot);
+  for (int32_t slot = 0; slot < 3; ++slot) context.Sprites().FreeSprite(slot);
 }
 
 TEST_F(SpriteLoadingTest, BumpTexturesHoldNormals) {

@@ -1,5 +1,4 @@
-// Background pictures: cut into tiles when loaded, or grabbed from the
-// frame, and drawn at the start of every frame.
+#include "gfx2d/background_store.h"
 
 #include <SDL2/SDL_opengl.h>
 
@@ -7,25 +6,26 @@
 
 #include "gfx2d/gl_state.h"
 #include "gfx2d/image/image_decoders.h"
-#include "gfx2d/render_context.h"
 
 namespace vdr {
 
-bool OpenGLLumet::LoadBackground(int32_t background, const char* resolvedName) {
+bool BackgroundStore::LoadBackground(int32_t background, const char* resolvedName) {
   if (!IsBackgroundSlot(background)) return false;
   PixelImage image;
   const bool decoded = LoadImage(resolvedName, kNoColourKey, image);
   ClearBackground(background);
   if (!decoded) return false;
   // Pictures that need more than 8 x 8 tiles are refused.
-  const std::optional<BackgroundTiling> tiling = PlanBackgroundTiles(image.width, image.height, maxTextureSize_);
+  const std::optional<BackgroundTiling> tiling =
+      PlanBackgroundTiles(image.width, image.height, device_.MaxTextureSize());
   if (!tiling) return false;
   BackgroundRecord& record = backgrounds_[static_cast<size_t>(background)];
   for (int32_t row = 0; row < tiling->rows; ++row) {
     for (int32_t column = 0; column < tiling->columns; ++column) {
       const ImageRegion region = tiling->Tile(column, row);
       BackgroundTile& tile = record.Tile(column, row);
-      if (!MakeTexture(image, region.x, region.y, region.width, region.height, tile.texture, nullptr, false, false)) {
+      if (!device_.MakeTexture(image, region.x, region.y, region.width, region.height, tile.texture, nullptr, false,
+                               false)) {
         ClearBackground(background);
         return false;
       }
@@ -37,12 +37,13 @@ bool OpenGLLumet::LoadBackground(int32_t background, const char* resolvedName) {
   return true;
 }
 
-void OpenGLLumet::GrabBackground(int32_t background) {
-  if (!IsBackgroundSlot(background) || width_ < 1 || height_ < 1) return;
+void BackgroundStore::GrabBackground(int32_t background) {
+  const int32_t width = canvas_.Width(), height = canvas_.Height();
+  if (!IsBackgroundSlot(background) || width < 1 || height < 1) return;
   BackgroundRecord& record = backgrounds_[static_cast<size_t>(background)];
-  const int32_t side = GrabTileSide(width_, height_, maxTextureSize_);
-  const int32_t columns = std::min((width_ + side - 1) / side, kMaxBackgroundTiles);
-  const int32_t rows = std::min((height_ + side - 1) / side, kMaxBackgroundTiles);
+  const int32_t side = GrabTileSide(width, height, device_.MaxTextureSize());
+  const int32_t columns = std::min((width + side - 1) / side, kMaxBackgroundTiles);
+  const int32_t rows = std::min((height + side - 1) / side, kMaxBackgroundTiles);
   ScopedTextureBinding keep(0);
   for (int32_t row = 0; row < rows; ++row) {
     for (int32_t column = 0; column < columns; ++column) {
@@ -50,21 +51,21 @@ void OpenGLLumet::GrabBackground(int32_t background) {
       if (tile.texture != 0 && tile.textureWidth == side && tile.textureHeight == side) {
         glBindTexture(GL_TEXTURE_2D, tile.texture);
       } else {
-        DeleteTexture(tile.texture);
+        device_.DeleteTexture(tile.texture);
         tile.texture = CreateEmptyTexture(side, side);
       }
       const int32_t x = column * side, y = row * side;
       tile.textureWidth = tile.textureHeight = side;
-      tile.width = std::min(side, width_ - x);
-      tile.height = std::min(side, height_ - y);
-      glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x, height_ - y - tile.height, tile.width, tile.height);
+      tile.width = std::min(side, width - x);
+      tile.height = std::min(side, height - y);
+      glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x, height - y - tile.height, tile.width, tile.height);
     }
   }
   record.columns = columns;
   record.rows = rows;
 }
 
-void OpenGLLumet::DrawBackground(int32_t background) {
+void BackgroundStore::DrawBackground(int32_t background) {
   if (!IsBackgroundSlot(background)) return;
   BackgroundRecord& record = backgrounds_[static_cast<size_t>(background)];
   if (record.columns == 0) return;
@@ -87,17 +88,21 @@ void OpenGLLumet::DrawBackground(int32_t background) {
     left += static_cast<float>(record.Tile(column, 0).width);
   }
   glEnable(GL_ALPHA_TEST);
-  UnbindTextures();
+  device_.UnbindTextures();
 }
 
-void OpenGLLumet::ClearBackground(int32_t background) {
+void BackgroundStore::ClearBackground(int32_t background) {
   if (!IsBackgroundSlot(background)) return;
   BackgroundRecord& record = backgrounds_[static_cast<size_t>(background)];
   for (BackgroundTile& tile : record.tiles) {
-    DeleteTexture(tile.texture);
+    device_.DeleteTexture(tile.texture);
     tile = BackgroundTile{};
   }
   record.columns = record.rows = 0;
+}
+
+void BackgroundStore::ClearAllBackgrounds() {
+  for (int32_t background = 0; background < kBackgroundSlots; ++background) ClearBackground(background);
 }
 
 }  // namespace vdr
