@@ -49,12 +49,17 @@ const Example kExamples[] = {
      },
      NoInput},
     // The right arrow moves the square; O opens the chooser over it and
-    // Escape cancels the chooser without ending the program.
+    // Escape cancels the chooser without ending the program. The arrow is
+    // let go at once, so the square stays in sight however slowly the
+    // pictures are taken: its left edge has left x = 300.
     {"input_and_chooser", [](const WindowPicture& p) { return p.At(305, 225) == kSquare; },
      [](ProgramDriver& example) {
-       example.Xdotool("keydown --window %w Right");
-       EXPECT_GT(example.WaitFor([](const WindowPicture& p) { return p.At(385, 225) == kSquare; }).width, 0);
-       example.Xdotool("keyup --window %w Right");
+       example.Xdotool("keydown --window %w Right sleep 0.2 keyup --window %w Right");
+       EXPECT_GT(example.WaitFor([](const WindowPicture& p) {
+                          return p.At(300, 225) != kSquare && Shows(p, 300, 200, 500, 280, kSquare);
+                        }).width,
+                 0)
+           << "the square did not move right";
        example.Xdotool("keydown --window %w o sleep 0.3 keyup --window %w o");
        EXPECT_GT(example.WaitFor([](const WindowPicture& p) { return !Shows(p, 300, 200, 500, 280, kSquare); }).width, 0)
            << "no chooser";
