@@ -28,7 +28,6 @@ class FontStore {
   int32_t CurrentFont() const { return currentFont_; }
   void SelectFont(int32_t font) { currentFont_ = font; }
   // The key font pictures are loaded with.
-  int32_t FontColourKey() const { return fontColourKey_; }
   void SetFontColourKey(int32_t key) { fontColourKey_ = key; }
 
  private:

@@ -50,7 +50,6 @@ class GlDevice {
   // Drawing outside the stores bound textures of its own: what 2D drawing
   // binds next is bound again.
   void ForgetBoundTextures() { bound_ = BoundTextures{}; }
-  const BoundTextures& Bound() const { return bound_; }
 
   // Reused by every grab and in-place update that stages pixels.
   std::vector<uint8_t>& StagingPixels() { return stagingPixels_; }

@@ -59,7 +59,6 @@ class SpriteStore {
 
   // Linear (true) or nearest filtering of drawn sprites; the 2D drawing
   // state's reset turns it on.
-  bool Smoothing() const { return smoothing_; }
   void SetSmoothing(bool on) { smoothing_ = on; }
   // Filters the bound texture as smoothing says.
   void ApplySmoothing();
