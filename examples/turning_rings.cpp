@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "vendril.h"
 
@@ -65,19 +66,20 @@ void WriteRing(const vdr::RuntimeString& file, int around, int across) {
   vdr::CloseFile(0);
 }
 
+// The lines into a new file through channel 0.
+void WriteLines(const vdr::RuntimeString& file, const std::vector<std::string>& lines) {
+  vdr::OpenFile(0, file, 0);
+  for (const std::string& line : lines) vdr::WriteLine(0, line.c_str());
+  vdr::CloseFile(0);
+}
+
 // A dark green floor of 40 x 40 units at y = 0, facing up.
 void WriteFloor(const vdr::RuntimeString& file) {
-  vdr::OpenFile(0, file, 0);
-  vdr::WriteLine(0, "DDDA 1.1");
-  vdr::WriteLine(0, "0");
-  vdr::WriteLine(0, "1");
-  vdr::WriteLine(0, "60 80 50  4  0 0  1 0  2 0  3 0");
-  vdr::WriteLine(0, "1");
-  vdr::WriteLine(0, "4");
+  std::vector<std::string> lines{"DDDA 1.1", "0", "1", "60 80 50  4  0 0  1 0  2 0  3 0", "1", "4"};
   for (const char* corner : {"-20 0 10", "20 0 10", "20 0 -30", "-20 0 -30"}) {
-    vdr::WriteLine(0, (std::string(corner) + "  0 1 0").c_str());
+    lines.push_back(std::string(corner) + "  0 1 0");
   }
-  vdr::CloseFile(0);
+  WriteLines(file, lines);
 }
 
 // Places ring 0, 1 or 2 by the object transform.
@@ -89,14 +91,10 @@ void PlaceRing(int ring, double turn) {
 
 // Lit colour in four bands, with the fog the fixed pipeline would add.
 void WriteShader(const vdr::RuntimeString& file) {
-  vdr::OpenFile(0, file, 0);
-  vdr::WriteLine(0, "uniform float bands;");
-  vdr::WriteLine(0, "void main() {");
-  vdr::WriteLine(0, "  vec3 banded = floor(gl_Color.rgb * bands + 0.5) / bands;");
-  vdr::WriteLine(0, "  float fog = clamp((gl_Fog.end - gl_FogFragCoord) * gl_Fog.scale, 0.0, 1.0);");
-  vdr::WriteLine(0, "  gl_FragColor = vec4(mix(gl_Fog.color.rgb, banded, fog), 1.0);");
-  vdr::WriteLine(0, "}");
-  vdr::CloseFile(0);
+  WriteLines(file, {"uniform float bands;", "void main() {",
+                    "  vec3 banded = floor(gl_Color.rgb * bands + 0.5) / bands;",
+                    "  float fog = clamp((gl_Fog.end - gl_FogFragCoord) * gl_Fog.scale, 0.0, 1.0);",
+                    "  gl_FragColor = vec4(mix(gl_Fog.color.rgb, banded, fog), 1.0);", "}"});
 }
 
 void Main() {
