@@ -20,7 +20,6 @@ float ClampedWeight(double weight) {
 
 const Node* AStarPlanner::Search(const CostGrid& grid, const PlannerSettings& settings) {
   const size_t cells = static_cast<size_t>(grid.Width()) * static_cast<size_t>(grid.Height());
-  table_.Empty(nodes_.Taken(), nodes_.Used());
   nodes_.Reset(cells);
   table_.Reset(grid.Width(), grid.Height());
   open_.Reset(cells);
@@ -31,8 +30,9 @@ const Node* AStarPlanner::Search(const CostGrid& grid, const PlannerSettings& se
   const float diagonalFactor = settings.diagonalCost ? kDiagonalFactor : 1.0f;
   const GridPoint goal = settings.goal;
 
+  const GridPoint from = settings.start;
   Node* start = nodes_.Take();
-  *start = Node{nullptr, nullptr, settings.start.x, settings.start.y, 0.0f, 0};
+  *start = Node{nullptr, from.x, from.y, 0.0f, grid.Cost(from.x, from.y), 0, 0};
   table_.Insert(start);
   open_.Insert(start, 0.0f);
 
@@ -48,29 +48,25 @@ const Node* AStarPlanner::Search(const CostGrid& grid, const PlannerSettings& se
       const int32_t x = current->x + step.dx;
       const int32_t y = current->y + step.dy;
       if (!grid.Contains(x, y)) continue;
-      const float cost = grid.Cost(x, y);
+      Node* node = table_.Find(x, y);
+      const float cost = node != nullptr ? node->cost : grid.Cost(x, y);
       if (cost < 0) continue;
       const float g = current->g + (step.diagonal ? cost * diagonalFactor : cost);
       const float h = static_cast<float>(std::abs(goal.x - x) + std::abs(goal.y - y));
-      Reach(current, x, y, g, g + weight * (h - g));
+      const float f = g + weight * (h - g);
+      if (node == nullptr) {
+        node = nodes_.Take();
+        *node = Node{current, x, y, g, cost, 0, 0};
+        table_.Insert(node);
+        open_.Insert(node, f);
+      } else if (node->g > g) {
+        node->parent = current;
+        node->g = g;
+        open_.Insert(node, f);
+      }
     }
   }
   return nullptr;
-}
-
-void AStarPlanner::Reach(Node* from, int32_t x, int32_t y, float g, float f) {
-  Node* node = table_.Find(x, y);
-  if (node == nullptr) {
-    node = nodes_.Take();
-    *node = Node{from, nullptr, x, y, g, 0};
-    table_.Insert(node);
-    open_.Insert(node, f);
-    return;
-  }
-  if (!(node->g > g)) return;
-  node->parent = from;
-  node->g = g;
-  open_.Insert(node, f);
 }
 
 }  // namespace vdr

@@ -27,11 +27,8 @@ class AStarPlanner : public Planner {
   const Node* Search(const CostGrid& grid, const PlannerSettings& settings) override;
 
  private:
-  // Offers the neighbour (x, y) a path through `from` with costs g and f.
-  void Reach(Node* from, int32_t x, int32_t y, float g, float f);
-
   NodeFactory nodes_;
-  NodeHashTable table_;
+  NodeHashTable table_{nodes_};
   OpenList open_;
   int64_t expanded_ = 0;
 };

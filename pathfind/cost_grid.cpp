@@ -1,27 +1,41 @@
 #include "pathfind/cost_grid.h"
 
 #include <algorithm>
-#include <bit>
+#include <cstring>
+#include <limits>
 
 namespace vdr {
 namespace {
 
-// The largest walkable value, 0 when there is none. Blocked cells lie
-// anywhere, so each value goes in by its bits without a branch, and four
-// running maximums keep the processor from waiting on one.
+// Two doubles side by side, compared and chosen between as one.
+using DoublePair = double __attribute__((vector_size(16)));
+
+// The largest walkable value, 0 when there is none. Values at or below 0 lose
+// to the starting 0 and NaN and infinity are read as 0, so the maximum takes
+// one comparison and one choice per value, made on pairs of values in eight
+// running maximums that do not wait on one another.
 double LargestWalkable(const double* values, size_t count) {
-  uint64_t largest[4] = {0, 0, 0, 0};
-  const auto take = [](uint64_t& largest, double value) {
-    const uint64_t bits = std::bit_cast<uint64_t>(value);
-    const uint64_t candidate = CostGrid::WalkableBits(bits) ? bits : 0;
-    largest = candidate > largest ? candidate : largest;
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  const auto take = [](double largest, double value) {
+    const double candidate = value < kInfinity ? value : 0.0;
+    return candidate > largest ? candidate : largest;
   };
+  constexpr size_t kPairs = 8;
+  const DoublePair infinity = {kInfinity, kInfinity};
+  DoublePair largest[kPairs] = {};
   size_t i = 0;
-  for (; i + 4 <= count; i += 4) {
-    for (size_t lane = 0; lane < 4; ++lane) take(largest[lane], values[i + lane]);
+  for (; i + 2 * kPairs <= count; i += 2 * kPairs) {
+    for (size_t pair = 0; pair < kPairs; ++pair) {
+      DoublePair value;
+      std::memcpy(&value, values + i + 2 * pair, sizeof value);
+      const DoublePair candidate = value < infinity ? value : DoublePair{};
+      largest[pair] = candidate > largest[pair] ? candidate : largest[pair];
+    }
   }
-  for (; i < count; ++i) take(largest[0], values[i]);
-  return std::bit_cast<double>(std::max(std::max(largest[0], largest[1]), std::max(largest[2], largest[3])));
+  double result = 0;
+  for (const DoublePair& pair : largest) result = take(take(result, pair[0]), pair[1]);
+  for (; i < count; ++i) result = take(result, values[i]);
+  return result;
 }
 
 }  // namespace

@@ -50,8 +50,7 @@ class CostGrid {
   // An infinite value would make every other cost 1 and its own NaN, and NaN
   // would break the order of the open list, so neither is a cost. The
   // numbers above 0 and finite are those whose bits, read as an integer,
-  // lie in 1 .. the bits of the largest finite number; they order like
-  // their bits.
+  // lie in 1 .. the bits of the largest finite number.
   static bool WalkableBits(uint64_t bits) { return bits - 1 < kLargestFiniteBits; }
   static bool Walkable(double value) { return WalkableBits(std::bit_cast<uint64_t>(value)); }
 

@@ -2,9 +2,10 @@
 // The nodes of a search, all from one block taken at set-up and kept for the
 // searches after it while they need no more. The block is not initialised: a
 // node is filled in by whoever takes it, so a search pays only for the nodes
-// it uses.
+// it uses. Nodes are numbered 0, 1, ... in the order they are taken.
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <new>
 
@@ -29,9 +30,12 @@ class NodeFactory {
   // The next unused node; there must be one left. A grid search takes at
   // most one node per cell, so room for width x height nodes is enough.
   Node* Take() { return &nodes_[used_++]; }
-  // The nodes taken since the last Reset.
-  const Node* Taken() const { return nodes_.get(); }
+  // The number of nodes taken since the last Reset.
   size_t Used() const { return used_; }
+
+  // Nodes by number: only those below Used() belong to the current search.
+  Node& At(uint32_t number) const { return nodes_[number]; }
+  uint32_t NumberOf(const Node* node) const { return static_cast<uint32_t>(node - nodes_.get()); }
 
  private:
   std::unique_ptr<Node[]> nodes_;

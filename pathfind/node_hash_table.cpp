@@ -25,21 +25,19 @@ void NodeHashTable::Reset(int32_t width, int32_t height) {
   xMask_ = (uint32_t{1} << xBits_) - 1;
   yMask_ = (uint32_t{1} << yBits_) - 1;
   const size_t count = size_t{1} << (xBits_ + yBits_);
-  if (count <= bucketCount_) return;
-  buckets_.reset();
-  bucketCount_ = 0;
-  buckets_.reset(new (std::nothrow) Node*[count]());
-  if (buckets_ == nullptr) FatalError(kErrorOutOfMemory);
-  bucketCount_ = count;
-}
-
-void NodeHashTable::Empty(const Node* nodes, size_t count) {
-  if (buckets_ == nullptr) return;
-  const size_t used = size_t{1} << (xBits_ + yBits_);
-  if (count < used / 8) {
-    for (size_t i = 0; i < count; ++i) buckets_[Bucket(nodes[i].x, nodes[i].y)] = nullptr;
-  } else {
-    std::fill(buckets_.get(), buckets_.get() + used, nullptr);
+  if (count > bucketCount_) {
+    buckets_.reset();
+    bucketCount_ = 0;
+    buckets_.reset(new (std::nothrow) uint64_t[count]());
+    if (buckets_ == nullptr) FatalError(kErrorOutOfMemory);
+    bucketCount_ = count;
+    search_ = 0;
+  }
+  // Search numbers start at 1, so that 0 marks a bucket no search entered;
+  // once they run out, every bucket is marked so again.
+  if (++search_ == 0) {
+    std::fill(buckets_.get(), buckets_.get() + bucketCount_, 0);
+    search_ = 1;
   }
 }
 

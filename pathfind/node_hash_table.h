@@ -5,46 +5,56 @@
 // covers the whole grid as long as that takes at most 2^mostBits buckets
 // (2^24 unless told otherwise), so a look-up finds at most one node in its
 // bucket; larger grids share buckets between cells that lie whole tiles
-// apart. Nodes are chained through their bucket link, newest first, and a
-// node is entered only once.
+// apart. Nodes are chained by number through their bucket link, newest
+// first; a node is entered once.
+//
+// The table is never emptied: each bucket holds the number of its newest
+// node beside the number of the search that entered it, and a bucket
+// entered by an earlier search reads as empty. So a search pays for the
+// buckets it touches, not for the whole table.
 
 #include <cstdint>
 #include <memory>
 
 #include "pathfind/node.h"
+#include "pathfind/node_factory.h"
 
 namespace vdr {
 
 class NodeHashTable {
  public:
-  explicit NodeHashTable(int32_t mostBits = 24) : mostBits_(mostBits) {}
+  explicit NodeHashTable(const NodeFactory& nodes, int32_t mostBits = 24) : nodes_(nodes), mostBits_(mostBits) {}
 
-  // Sets the empty table up for a width x height grid, keeping its buckets
-  // when there are enough.
+  // Sets the table up for a new search on a width x height grid, keeping
+  // its buckets when there are enough.
   void Reset(int32_t width, int32_t height);
-  // Empties the table, given the `count` nodes entered into it: bucket by
-  // bucket when they are few (a short search on a large grid), else all at once.
-  void Empty(const Node* nodes, size_t count);
 
   Node* Find(int32_t x, int32_t y) const {
-    for (Node* node = buckets_[Bucket(x, y)]; node != nullptr; node = node->next) {
-      if (node->x == x && node->y == y) return node;
+    const uint64_t head = buckets_[Bucket(x, y)];
+    if (head >> 32 != search_) return nullptr;
+    for (uint32_t number = static_cast<uint32_t>(head); number != kNoNode; number = nodes_.At(number).next) {
+      Node& node = nodes_.At(number);
+      if (node.x == x && node.y == y) return &node;
     }
     return nullptr;
   }
   void Insert(Node* node) {
-    Node*& head = buckets_[Bucket(node->x, node->y)];
-    node->next = head;
-    head = node;
+    uint64_t& head = buckets_[Bucket(node->x, node->y)];
+    node->next = head >> 32 == search_ ? static_cast<uint32_t>(head) : kNoNode;
+    head = uint64_t{search_} << 32 | nodes_.NumberOf(node);
   }
 
  private:
+  static constexpr uint32_t kNoNode = UINT32_MAX;
+
   uint32_t Bucket(int32_t x, int32_t y) const {
     return (static_cast<uint32_t>(x) & xMask_) | (static_cast<uint32_t>(y) & yMask_) << xBits_;
   }
 
+  const NodeFactory& nodes_;
   int32_t mostBits_;
-  std::unique_ptr<Node*[]> buckets_;
+  std::unique_ptr<uint64_t[]> buckets_;  // search number << 32 | node number
+  uint32_t search_ = 0;
   size_t bucketCount_ = 0;
   int32_t xBits_ = 0;
   int32_t yBits_ = 0;

@@ -7,6 +7,7 @@
 #include <limits>
 #include <random>
 
+#include "pathfind/cost_grid.h"
 #include "pathfind/path_commands.h"
 #include "tests/pathfind/test_maps.h"
 
@@ -185,6 +186,26 @@ TEST(FindPathTest, EveryFiniteValueAboveZeroIsWalkableAndNothingElse) {
     corridor[1] = c.value;
     RuntimeArray<int32_t> path = UsedPath();
     EXPECT_EQ(FindPath(corridor, path, 0, 0, 0, 2, 0), c.walkable ? 3 : 0) << c.value;
+  }
+}
+
+TEST(CostGridTest, TheLargestValueIsFoundWhereverItLies) {
+  // 37 cells: the grid reads values in blocks, so the largest value is put in
+  // every place of the blocks and of the tail after them, with the values
+  // that are no costs in the same place of another block.
+  const double inf = std::numeric_limits<double>::infinity();
+  for (const double bad : {inf, -inf, std::numeric_limits<double>::quiet_NaN(), -1.0}) {
+    for (int32_t at = 0; at < 37; ++at) {
+      RuntimeArray<double> map;
+      map.Dim(37, 1);
+      for (int32_t i = 0; i < 37; ++i) map[i] = 10;
+      map[at] = 40;
+      map[(at + 16) % 37] = map[(at + 21) % 37] = bad;
+      const CostGrid grid(map);
+      EXPECT_EQ(grid.Cost(at, 0), 2.0f) << bad << " " << at;
+      EXPECT_EQ(grid.Cost((at + 1) % 37, 0), 1.25f) << bad << " " << at;
+      EXPECT_EQ(grid.Cost((at + 16) % 37, 0), CostGrid::kBlocked) << bad << " " << at;
+    }
   }
 }
 

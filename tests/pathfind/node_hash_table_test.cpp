@@ -1,48 +1,63 @@
 // The node table on a grid larger than its buckets allow, where cells whole
-// tiles apart share a bucket, and emptied between searches both ways.
+// tiles apart share a bucket, and across searches: the table is not emptied,
+// so what an earlier search left in it must not be found by a later one.
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
 #include <vector>
 
+#include "pathfind/node_factory.h"
 #include "pathfind/node_hash_table.h"
 
 namespace vdr {
 namespace {
 
-// `count` nodes on scattered cells of a 40 x 30 grid, from cell `first` on.
-std::vector<Node> NodesOnCells(int32_t count, int32_t first) {
-  std::vector<Node> nodes;
+// Takes `count` nodes on scattered cells of a 40 x 30 grid, from cell
+// `first` on, and enters them.
+std::vector<Node*> EnterNodes(NodeFactory& nodes, NodeHashTable& table, int32_t count, int32_t first) {
+  std::vector<Node*> entered;
   for (int32_t i = 0; i < count; ++i) {
     const int32_t cell = (first + i * 7) % 1200;
-    nodes.push_back(Node{nullptr, nullptr, cell % 40, cell / 40, 0, 0});
+    Node* node = nodes.Take();
+    *node = Node{nullptr, cell % 40, cell / 40, 0, 0, 0, 0};
+    table.Insert(node);
+    entered.push_back(node);
   }
-  return nodes;
+  return entered;
 }
 
-TEST(NodeHashTableTest, CellsThatShareABucketFindTheirOwnNodes) {
+TEST(NodeHashTableTest, EachSearchFindsItsOwnNodesAndNoneOfAnEarlierOne) {
   // 2^10 buckets for a 40 x 30 grid: tiles of 32 x 32, so x and x + 32
-  // share a bucket. 30 nodes are emptied bucket by bucket, 600 in one sweep.
-  for (const int32_t count : {30, 600}) {
-    NodeHashTable table(10);
+  // share a bucket. The second search takes fewer, as many or more nodes
+  // than the first on cells one further on, or half as many on the same
+  // cells: the first search's entries must not join its chains.
+  struct Second {
+    int32_t count;
+    int32_t firstCell;
+  };
+  for (const auto [secondCount, secondFirst] : {Second{30, 1}, Second{600, 1}, Second{1100, 1}, Second{300, 0}}) {
+    NodeFactory nodes;
+    NodeHashTable table(nodes, 10);
+    nodes.Reset(1200);
     table.Reset(40, 30);
-    std::vector<Node> before = NodesOnCells(count, 0);
-    for (Node& node : before) table.Insert(&node);
-    for (const Node& node : before) EXPECT_EQ(table.Find(node.x, node.y), &node) << count;
+    const std::vector<Node*> first = EnterNodes(nodes, table, 600, 0);
+    for (const Node* node : first) EXPECT_EQ(table.Find(node->x, node->y), node);
+    std::set<std::pair<int32_t, int32_t>> firstCells;
+    for (const Node* node : first) firstCells.insert({node->x, node->y});
 
-    table.Empty(before.data(), before.size());
+    nodes.Reset(1200);
     table.Reset(40, 30);
-    std::vector<Node> after = NodesOnCells(count, 1);
-    std::set<std::pair<int32_t, int32_t>> cells;
-    for (Node& node : after) {
-      table.Insert(&node);
-      cells.insert({node.x, node.y});
+    const std::vector<Node*> second = EnterNodes(nodes, table, secondCount, secondFirst);
+    std::set<std::pair<int32_t, int32_t>> secondCells;
+    for (const Node* node : second) {
+      EXPECT_EQ(table.Find(node->x, node->y), node) << secondCount;
+      secondCells.insert({node->x, node->y});
     }
-    for (const Node& node : after) EXPECT_EQ(table.Find(node.x, node.y), &node) << count;
-    for (const Node& node : before) {
-      if (!cells.count({node.x, node.y})) {
-        EXPECT_EQ(table.Find(node.x, node.y), nullptr) << count;
+    for (const auto& [x, y] : firstCells) {
+      if (!secondCells.count({x, y})) {
+        EXPECT_EQ(table.Find(x, y), nullptr) << secondCount << " " << x << "," << y;
       }
     }
   }

@@ -28,7 +28,7 @@ TEST(OpenListTest, SmallestFirstThenEarliestInserted) {
     Node other{};
     for (int32_t i = 0; i < earlier; ++i) open.Insert(&other, 1e9f);
     for (int32_t i = 0; i < 8; ++i) {
-      nodes[i] = Node{nullptr, nullptr, i, 0, 0, 0};
+      nodes[i] = Node{nullptr, i, 0, 0, 0, 0, 0};
       open.Insert(&nodes[i], priorities[i]);
     }
     // Node 0 goes behind the other nodes of priority 2, node 5 ahead of 4.
@@ -47,7 +47,7 @@ TEST(OpenListTest, EqualPrioritiesKeepTheirOrderWhenTheNumbersRunOut) {
   OpenList open;
   open.Reset(nodes.size());
   for (int32_t i = 0; i < 6; ++i) {
-    nodes[i] = Node{nullptr, nullptr, i, 0, 0, 0};
+    nodes[i] = Node{nullptr, i, 0, 0, 0, 0, 0};
     open.Insert(&nodes[i], 1);
   }
   for (int round = 0; round < 40; ++round) {
