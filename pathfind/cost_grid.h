@@ -31,7 +31,6 @@ GridSize MapGridSize(const RuntimeArray<double>& map);
 class CostGrid {
  public:
   static constexpr float kBlocked = -1.0f;
-  static constexpr uint64_t kLargestFiniteBits = 0x7FEFFFFFFFFFFFFF;
 
   CostGrid() = default;
   explicit CostGrid(const RuntimeArray<double>& map) { Build(map); }
@@ -47,14 +46,16 @@ class CostGrid {
     return Walkable(value) ? static_cast<float>(value / largest_ + 1.0) : kBlocked;
   }
 
+ private:
   // An infinite value would make every other cost 1 and its own NaN, and NaN
   // would break the order of the open list, so neither is a cost. The
   // numbers above 0 and finite are those whose bits, read as an integer,
   // lie in 1 .. the bits of the largest finite number.
-  static bool WalkableBits(uint64_t bits) { return bits - 1 < kLargestFiniteBits; }
-  static bool Walkable(double value) { return WalkableBits(std::bit_cast<uint64_t>(value)); }
+  static bool Walkable(double value) {
+    constexpr uint64_t kLargestFiniteBits = 0x7FEFFFFFFFFFFFFF;
+    return std::bit_cast<uint64_t>(value) - 1 < kLargestFiniteBits;
+  }
 
- private:
   GridSize size_;
   const double* values_ = nullptr;
   double largest_ = 0;
