@@ -29,6 +29,11 @@ const Node* AStarPlanner::Search(const CostGrid& grid, const PlannerSettings& se
   const float weight = ClampedWeight(settings.weight);
   const float diagonalFactor = settings.diagonalCost ? kDiagonalFactor : 1.0f;
   const GridPoint goal = settings.goal;
+  // Ordered by path cost alone, with every step costing its cell's cost times
+  // one factor, nodes come out in the order of their path costs, and a step
+  // from a later node onto a cell already reached costs at least what the
+  // first step onto it did: a cell reached once is passed over.
+  const bool reachedIsFinal = weight == 0 && (!settings.diagonalNeighbours || !settings.diagonalCost);
 
   const GridPoint from = settings.start;
   Node* start = nodes_.Take();
@@ -49,6 +54,7 @@ const Node* AStarPlanner::Search(const CostGrid& grid, const PlannerSettings& se
       const int32_t y = current->y + step.dy;
       if (!grid.Contains(x, y)) continue;
       Node* node = table_.Find(x, y);
+      if (node != nullptr && reachedIsFinal) continue;
       const float cost = node != nullptr ? node->cost : grid.Cost(x, y);
       if (cost < 0) continue;
       const float g = current->g + (step.diagonal ? cost * diagonalFactor : cost);

@@ -22,6 +22,7 @@ void NodeHashTable::Reset(int32_t width, int32_t height) {
   yBits_ = BitsFor(height);
   // Too many buckets: the longer side of the tile gives way first.
   while (xBits_ + yBits_ > mostBits_) (xBits_ >= yBits_ ? xBits_ : yBits_)--;
+  shared_ = (int64_t{1} << xBits_) < width || (int64_t{1} << yBits_) < height;
   xMask_ = (uint32_t{1} << xBits_) - 1;
   yMask_ = (uint32_t{1} << yBits_) - 1;
   const size_t count = size_t{1} << (xBits_ + yBits_);

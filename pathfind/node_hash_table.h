@@ -3,10 +3,10 @@
 // of 2^xBits x 2^yBits cells, (x, y) falls into bucket
 // (x mod 2^xBits) + 2^xBits * (y mod 2^yBits). The tile is the smallest that
 // covers the whole grid as long as that takes at most 2^mostBits buckets
-// (2^24 unless told otherwise), so a look-up finds at most one node in its
-// bucket; larger grids share buckets between cells that lie whole tiles
-// apart. Nodes are chained by number through their bucket link, newest
-// first; a node is entered once.
+// (2^24 unless told otherwise), so a bucket holds the node of one cell and a
+// look-up reads nothing but its bucket; larger grids share buckets between
+// cells that lie whole tiles apart. Nodes are chained by number through
+// their bucket link, newest first; a node is entered once.
 //
 // The table is never emptied: each bucket holds the number of its newest
 // node beside the number of the search that entered it, and a bucket
@@ -29,9 +29,11 @@ class NodeHashTable {
   // its buckets when there are enough.
   void Reset(int32_t width, int32_t height);
 
+  // The node of cell (x, y), which must lie in the grid, or null.
   Node* Find(int32_t x, int32_t y) const {
     const uint64_t head = buckets_[Bucket(x, y)];
     if (head >> 32 != search_) return nullptr;
+    if (!shared_) return &nodes_.At(static_cast<uint32_t>(head));
     for (uint32_t number = static_cast<uint32_t>(head); number != kNoNode; number = nodes_.At(number).next) {
       Node& node = nodes_.At(number);
       if (node.x == x && node.y == y) return &node;
@@ -55,6 +57,7 @@ class NodeHashTable {
   int32_t mostBits_;
   std::unique_ptr<uint64_t[]> buckets_;  // search number << 32 | node number
   uint32_t search_ = 0;
+  bool shared_ = false;  // whether cells share buckets
   size_t bucketCount_ = 0;
   int32_t xBits_ = 0;
   int32_t yBits_ = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <new>
+#include <utility>
 
 #include "runtime/error_status.h"
 
@@ -26,6 +27,7 @@ size_t InsertionOf(uint64_t key) { return static_cast<size_t>(key & kInsertionMa
 void OpenList::Reset(size_t cells) {
   count_ = 0;
   nextInsertion_ = 0;
+  held_ = kNoKey;
   // A cell has at most one current entry; twice the cells leaves room for
   // as many left behind, so renumbering comes at most once per cells
   // insertions. A grid has at most 2^28 cells, so the numbers fit in 32 bits.
@@ -44,40 +46,56 @@ void OpenList::Insert(Node* node, float f) {
   if (nextInsertion_ == capacity_) Renumber();
   inserted_[nextInsertion_] = node;
   node->insertion = static_cast<uint32_t>(nextInsertion_);
-  SiftUp(count_++, uint64_t{OrderedBits(f)} << 32 | nextInsertion_++);
+  uint64_t key = uint64_t{OrderedBits(f)} << 32 | nextInsertion_++;
+  if (key < held_) std::swap(key, held_);
+  if (key != kNoKey) SiftUp(count_++, key);
 }
 
 Node* OpenList::TakeFirst() {
+  if (held_ != kNoKey) {
+    const uint64_t held = std::exchange(held_, kNoKey);
+    if (IsLatest(held)) {
+      if (count_ == 0 || held < keys_[0]) return inserted_[InsertionOf(held)];
+      const uint64_t first = keys_[0];
+      SiftUp(SinkRootGap(count_), held);
+      if (IsLatest(first)) return inserted_[InsertionOf(first)];
+    }
+  }
   while (count_ > 0) {
     const uint64_t first = keys_[0];
-    // The gap at the root moves down to the bottom along the smaller
-    // children, and the last key rises into it from there: it nearly always
-    // belongs near the bottom, so this takes about half the comparisons of
-    // sifting it down from the root. Which child is smaller is a coin toss,
-    // so it is added in rather than branched on.
+    // The last key fills the gap from the bottom: it nearly always belongs
+    // near there, so this takes about half the comparisons of sifting it
+    // down from the root.
     --count_;
-    size_t gap = 0;
-    size_t child = 1;
-    for (; child + 1 < count_; child = 2 * gap + 1) {
-      child += keys_[child + 1] < keys_[child];
-      keys_[gap] = keys_[child];
-      gap = child;
-    }
-    if (child < count_) {
-      keys_[gap] = keys_[child];
-      gap = child;
-    }
-    SiftUp(gap, keys_[count_]);
-    Node* node = inserted_[InsertionOf(first)];
-    if (node->insertion == InsertionOf(first)) return node;
+    SiftUp(SinkRootGap(count_), keys_[count_]);
+    if (IsLatest(first)) return inserted_[InsertionOf(first)];
   }
   return nullptr;
 }
 
+bool OpenList::IsLatest(uint64_t key) const { return inserted_[InsertionOf(key)]->insertion == InsertionOf(key); }
+
+size_t OpenList::SinkRootGap(size_t count) {
+  // Which child is smaller is a coin toss, so it is added in rather than
+  // branched on.
+  size_t gap = 0;
+  size_t child = 1;
+  for (; child + 1 < count; child = 2 * gap + 1) {
+    child += keys_[child + 1] < keys_[child];
+    keys_[gap] = keys_[child];
+    gap = child;
+  }
+  if (child < count) {
+    keys_[gap] = keys_[child];
+    gap = child;
+  }
+  return gap;
+}
+
 void OpenList::Renumber() {
-  uint64_t* const end = std::remove_if(keys_.get(), keys_.get() + count_, [this](uint64_t key) {
-    return inserted_[InsertionOf(key)]->insertion != InsertionOf(key);
-  });
+  if (held_ != kNoKey) keys_[count_++] = std::exchange(held_, kNoKey);
+  uint64_t* const end =
+      std::remove_if(keys_.get(), keys_.get() + count_, [this](uint64_t key) { return !IsLatest(key); });
   count_ = static_cast<size_t>(end - keys_.get());
   std::sort(keys_.get(), end, [](uint64_t a, uint64_t b) { return InsertionOf(a) < InsertionOf(b); });
   // Each new number is at most the old one, and the old ones rise, so the

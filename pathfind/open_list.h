@@ -8,6 +8,12 @@
 // behind; the node keeps the number of its latest insertion, and an entry
 // with an older number is dropped when it comes to the front, so nothing in
 // the heap has to be found or moved.
+//
+// The smallest key put in since the last take waits beside the heap: a
+// search takes the next node right after putting in the neighbours of the
+// last, and the best of them is often the next node (nearly always when the
+// search heads straight for the goal); if not, it fills the place the first
+// key leaves, so it never climbs the heap on its own.
 
 #include <cstddef>
 #include <cstdint>
@@ -33,8 +39,16 @@ class OpenList {
   // and numbers the others 0, 1, ... in their order of insertion, which
   // keeps the order of the keys.
   void Renumber();
+  // Whether the key is its node's latest entry.
+  bool IsLatest(uint64_t key) const;
+  // Moves the gap at the root down along the smaller children to the bottom
+  // of the first `count` keys; where it ends.
+  size_t SinkRootGap(size_t count);
   void SiftUp(size_t position, uint64_t key);
 
+  static constexpr uint64_t kNoKey = UINT64_MAX;  // no insertion number has every bit set
+
+  uint64_t held_ = kNoKey;               // the smallest key put in since the last take
   std::unique_ptr<uint64_t[]> keys_;     // the heap
   std::unique_ptr<Node*[]> inserted_;    // the node of each insertion number
   size_t capacity_ = 0;                  // of both

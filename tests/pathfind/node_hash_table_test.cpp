@@ -1,6 +1,8 @@
 // The node table on a grid larger than its buckets allow, where cells whole
 // tiles apart share a bucket, and across searches: the table is not emptied,
-// so what an earlier search left in it must not be found by a later one.
+// so what an earlier search left in it must not be found by a later one, and
+// a search on a grid that fits its buckets must not leave the next one
+// trusting a bucket to hold one cell.
 
 #include <gtest/gtest.h>
 
@@ -60,6 +62,22 @@ TEST(NodeHashTableTest, EachSearchFindsItsOwnNodesAndNoneOfAnEarlierOne) {
         EXPECT_EQ(table.Find(x, y), nullptr) << secondCount << " " << x << "," << y;
       }
     }
+  }
+}
+
+TEST(NodeHashTableTest, CellsSharingABucketAreToldApartWheneverTheGridOutgrowsTheBuckets) {
+  // 2^10 buckets: a 32 x 32 grid has a bucket per cell, a 40 x 30 one does not.
+  NodeFactory nodes;
+  NodeHashTable table(nodes, 10);
+  for (const int32_t width : {40, 32, 40}) {
+    nodes.Reset(1200);
+    table.Reset(width, 30);
+    Node* node = nodes.Take();
+    *node = Node{nullptr, 0, 0, 0, 0, 0, 0};
+    table.Insert(node);
+    EXPECT_EQ(table.Find(0, 0), node) << width;
+    EXPECT_EQ(table.Find(1, 0), nullptr) << width;
+    if (width > 32) EXPECT_EQ(table.Find(32, 0), nullptr) << width;
   }
 }
 

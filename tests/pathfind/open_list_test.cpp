@@ -40,6 +40,20 @@ TEST(OpenListTest, SmallestFirstThenEarliestInserted) {
   }
 }
 
+TEST(OpenListTest, ANodePutInTwiceBetweenTakesComesOutOnceAtItsLatestPriority) {
+  // Its first entry is the smallest key put in since the last take, and stale.
+  std::vector<Node> nodes(3);
+  for (int32_t i = 0; i < 3; ++i) nodes[i] = Node{nullptr, i, 0, 0, 0, 0, 0};
+  OpenList open;
+  open.Reset(nodes.size());
+  open.Insert(&nodes[2], 0);
+  ASSERT_EQ(open.TakeFirst(), &nodes[2]);
+  open.Insert(&nodes[0], 1);
+  open.Insert(&nodes[1], 1.5f);
+  open.Insert(&nodes[0], 2);
+  EXPECT_EQ(TakeAll(open), (std::vector<int32_t>{1, 0}));
+}
+
 TEST(OpenListTest, EqualPrioritiesKeepTheirOrderWhenTheNumbersRunOut) {
   // Room for six cells: 14 insertions. Six nodes of one priority taken out
   // and put back in turn, 40 times, use the numbers up a few times over.
